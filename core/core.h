@@ -1,0 +1,30 @@
+// Internal operations of start-up and device identity.
+#pragma once
+
+#include <json-c/json.h>
+
+#include "devcap.h"
+
+// Device identity sources.
+int cap_GetDeviceName(int iSize, char *pcDevName);
+int cap_GetDeviceParam(int iSize, char *pcDevParam);
+int cap_GetDevNameFromElecTag(int iSize, char *pcDevName);
+const char *cap_GetCapDev(void);
+int cap_ReadSerialNum(char *pcSerial, unsigned short usSize);
+
+// Hardware index (stage 1).
+void cap_HardWareIndexValInit(void);
+int cap_ParseHardwareIndex(void);
+json_object *cap_GetHardwareJson(void);
+json_object *cap_ParseHardwareFromFile(void);
+int cap_GetHardwareIndexVal(json_object *pstEntry, short sIndex);
+
+// Capability file paths (stage 2).
+int cap_GetOneCapFilesPath(const char *pcCap, const char *pcName, char *pcOutCapPath);
+void cap_CapPathInit(void);
+int cap_GetCapFilesPath(void);
+
+// Sensor and lens vocabulary.
+SensorType cap_MatchSensorType(const char *pcVal);
+LensType cap_MatchLensType(const char *pcVal);
+FixDistance cap_MatchFixDistance(const char *pcVal);

@@ -1,0 +1,63 @@
+// Logging through the host's platform logger.
+//
+// Every message is one LOG_Msg call: module 30, a level, the format
+// "[%s][%s][%d] " followed by the message text, then the module name, the name
+// of the function that logs and its source line, then the message's own
+// arguments. The prefix is joined to the text at compile time.
+#pragma once
+
+#include <stddef.h>
+
+#include "devcap_platform.h"
+
+namespace cap {
+
+inline constexpr int kLogModule = 30;
+
+enum LogLevel : int { kLogError = 3, kLogWarn = 4, kLogInfo = 6, kLogDebug = 7 };
+
+// Where a message comes from: the function the reader knows it by, and a line.
+struct Site {
+    const char *fn;
+    int line;
+};
+
+// A message text fixed at compile time. Being a structural type it can be a
+// template argument, so a query family carries each exported query's own text.
+template <size_t N>
+struct LogText {
+    char s[N];
+    constexpr LogText(const char (&t)[N]) {
+        for (size_t i = 0; i < N; ++i) s[i] = t[i];
+    }
+};
+
+template <size_t N>
+struct FmtBuf {
+    char s[N];
+};
+
+inline constexpr char kLogPrefix[] = "[%s][%s][%d] ";
+
+template <LogText T>
+inline constexpr auto kPrefixed = [] {
+    FmtBuf<sizeof(kLogPrefix) - 1 + sizeof(T.s)> f{};
+    for (size_t i = 0; i + 1 < sizeof(kLogPrefix); ++i) f.s[i] = kLogPrefix[i];
+    for (size_t i = 0; i < sizeof(T.s); ++i) f.s[sizeof(kLogPrefix) - 1 + i] = T.s[i];
+    return f;
+}();
+
+}  // namespace cap
+
+// The site of the current function: what the query families are handed so
+// that their messages name the exported query, not the template.
+#define CAP_HERE (::cap::Site{__func__, __LINE__})
+
+// Log from a site handed in by the caller (inside a query family template).
+#define CAP_LOG_AT(site, level, text, ...)                                               \
+    ::LOG_Msg(::cap::kLogModule, (level), ::cap::kPrefixed<text>.s,                      \
+              ::LOG_EnumToStr(::cap::kLogModule), (site).fn, (site).line __VA_OPT__(, ) \
+                  __VA_ARGS__)
+
+// Log from the current function. The text must be a string literal.
+#define CAP_LOG(level, text, ...) CAP_LOG_AT(CAP_HERE, level, text __VA_OPT__(, ) __VA_ARGS__)
