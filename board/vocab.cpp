@@ -1,19 +1,226 @@
-// STUB: board vocabulary (to be written).
+// Board vocabulary: the words (and numbers) of the board file turned into the
+// numbers of the exported enumerations. Each matcher is a word table and one
+// use of MatchWord; comparison is exact and case-sensitive on the whole text.
+#include <string.h>
+
 #include "board/board.h"
-CameraType cap_MatchCameraType(const char *) { return CAP_CAMERA_INVALID; }
-SocType cap_MatchSocType(const char *) { return CAP_SOC_INVALID; }
-MotorType cap_MatchMotorType(const char *) { return CAP_MOTOR_INVALID; }
-HardCtlType cap_MatchHardCtl(const char *) { return CAP_HARDCTL_INVALID; }
-FpgaI2cBus cap_MatchFGPGAI2cCtl(const char *) { return CAP_FPGA_I2C_INVALID; }
-AlarmType cap_MatchAlarmType(const char *) { return CAP_ALARM_INVALID; }
-IrisType cap_MatchIrisType(const char *) { return CAP_IRIS_INVALID; }
-IrcutType cap_MatchIrcutType(const char *) { return CAP_IRCUT_INVALID; }
-VideoType cap_MatchVideoType(const char *) { return CAP_VIDEO_INVALID; }
-CvbsType cap_MatchCvbsType(const char *) { return CAP_CVBS_INVALID; }
-WifiType cap_MatchWifiType(const char *) { return CAP_WIFI_INVALID; }
-WifiMode cap_MatchWifiMode(const char *) { return CAP_WIFI_MODE_NONE; }
-DevPosition cap_MatchDevPosition(const char *) { return CAP_POS_INVALID; }
-McuType cap_MatchMcuType(const char *) { return CAP_MCU_INVALID; }
-FanHeatCtlType cap_MatchFanHeatCtlType(const char *) { return CAP_FANHEAT_INVALID; }
-MemWidth cap_MatchMemWidth(unsigned short) { return CAP_MEM_WIDTH_INVALID; }
-RamSize cap_MatchRamSize(int) { return CAP_RAM_INVALID; }
+#include "platform/log.h"
+
+namespace {
+
+template <typename E>
+struct Word {
+    const char *pcText;
+    E enVal;
+};
+
+// Whether an unrecognised text is reported.
+enum class Unknown { kLog, kSilent };
+
+// The member whose text equals pcVal; a null text logs NullMsg (error), an
+// unrecognised one BadMsg (info, with the text) unless silent; both give enBad.
+template <cap::LogText NullMsg, cap::LogText BadMsg, Unknown Report, typename E, size_t N>
+E MatchWord(cap::Site site, const Word<E> (&astWords)[N], const char *pcVal, E enBad) {
+    if (pcVal == nullptr) {
+        CAP_LOG_AT(site, cap::kLogError, NullMsg);
+        return enBad;
+    }
+    for (const Word<E> &stWord : astWords) {
+        if (strcmp(stWord.pcText, pcVal) == 0) return stWord.enVal;
+    }
+    if constexpr (Report == Unknown::kLog) CAP_LOG_AT(site, cap::kLogInfo, BadMsg, pcVal);
+    return enBad;
+}
+
+constexpr Word<CameraType> kCameraWords[] = {
+    {"Dome", CAP_CAMERA_DOME}, {"Bullet", CAP_CAMERA_BULLET}, {"Box", CAP_CAMERA_BOX},
+    {"PTZ", CAP_CAMERA_PTZ},   {"Robot", CAP_CAMERA_ROBOT},
+};
+
+constexpr Word<SocType> kSocWords[] = {
+    {"hi3516av200", CAP_SOC_HI3516AV200}, {"hi3519av100", CAP_SOC_HI3519AV100},
+    {"hi3516dv300", CAP_SOC_HI3516DV300}, {"hi3516cv500", CAP_SOC_HI3516CV500},
+    {"hi3559av100", CAP_SOC_HI3559AV100}, {"hi3516av300", CAP_SOC_HI3516AV300},
+    {"fuhan8856", CAP_SOC_FUHAN8856},     {"fuhan8852", CAP_SOC_FUHAN8852},
+    {"ambacv25", CAP_SOC_AMBACV25},       {"ambacv28", CAP_SOC_AMBACV28},
+    {"ambacv22", CAP_SOC_AMBACV22},
+};
+
+constexpr Word<MotorType> kMotorWords[] = {
+    {"an41908a", CAP_MOTOR_AN41908A}, {"ms41908", CAP_MOTOR_MS41908},
+    {"drv8837", CAP_MOTOR_DRV8837},
+};
+
+constexpr Word<HardCtlType> kHardCtlWords[] = {
+    {"soc", CAP_HARDCTL_SOC}, {"fpga", CAP_HARDCTL_FPGA},
+};
+
+constexpr Word<FpgaI2cBus> kFpgaI2cWords[] = {
+    {"i2c0", CAP_FPGA_I2C0}, {"i2c1", CAP_FPGA_I2C1},   {"i2c2", CAP_FPGA_I2C2},
+    {"i2c3", CAP_FPGA_I2C3}, {"i2c11", CAP_FPGA_I2C11},
+};
+
+constexpr Word<AlarmType> kAlarmWords[] = {
+    {"gpio", CAP_ALARM_GPIO}, {"mcu", CAP_ALARM_MCU}, {"i2c", CAP_ALARM_I2C},
+};
+
+constexpr Word<IrisType> kIrisWords[] = {
+    {"fixed", CAP_IRIS_FIXED},     {"open_close", CAP_IRIS_OPEN_CLOSE},
+    {"linear", CAP_IRIS_LINEAR},   {"soc_ctl", CAP_IRIS_SOC_CTL},
+    {"none", CAP_IRIS_NONE},
+};
+
+constexpr Word<IrcutType> kIrcutWords[] = {
+    {"vir141_ar", CAP_IRCUT_VIR141_AR},       {"dc", CAP_IRCUT_DC},
+    {"t5291icr", CAP_IRCUT_T5291ICR},         {"pe457pol", CAP_IRCUT_PE457POL},
+    {"vir141_polar", CAP_IRCUT_VIR141_POLAR}, {"t5215icr", CAP_IRCUT_T5215ICR},
+    {"none", CAP_IRCUT_NONE},
+};
+
+constexpr Word<VideoType> kVideoWords[] = {
+    {"sdi", CAP_VIDEO_SDI}, {"cvbs", CAP_VIDEO_CVBS}, {"lcd", CAP_VIDEO_LCD},
+    {"hdmi", CAP_VIDEO_HDMI},
+};
+
+constexpr Word<CvbsType> kCvbsWords[] = {
+    {"adv7393", CAP_CVBS_ADV7393}, {"gm7121", CAP_CVBS_GM7121},
+};
+
+constexpr Word<WifiType> kWifiWords[] = {
+    {"none", CAP_WIFI_NONE}, {"usb", CAP_WIFI_USB}, {"serial", CAP_WIFI_SERIAL},
+};
+
+constexpr Word<WifiMode> kWifiModeWords[] = {
+    {"ap", CAP_WIFI_MODE_AP}, {"sta", CAP_WIFI_MODE_STA}, {"apsta", CAP_WIFI_MODE_APSTA},
+};
+
+constexpr Word<DevPosition> kPositionWords[] = {
+    {"front", CAP_POS_FRONT}, {"back", CAP_POS_BACK}, {"left", CAP_POS_LEFT},
+    {"right", CAP_POS_RIGHT}, {"up", CAP_POS_UP},     {"down", CAP_POS_DOWN},
+};
+
+constexpr Word<McuType> kMcuWords[] = {
+    {"DriverGD", CAP_MCU_DRIVER_GD}, {"DriverST", CAP_MCU_DRIVER_ST},
+    {"AlarmGD", CAP_MCU_ALARM_GD},   {"AlarmNT", CAP_MCU_ALARM_NT},
+    {"WiperNT", CAP_MCU_WIPER_NT},   {"WiperST", CAP_MCU_WIPER_ST},
+};
+
+// Capitalised, unlike the "none" of the Wi-Fi, iris and IR-cut words.
+constexpr Word<FanHeatCtlType> kFanHeatWords[] = {
+    {"None", CAP_FANHEAT_NONE}, {"Gpio", CAP_FANHEAT_GPIO}, {"Mcu", CAP_FANHEAT_MCU},
+};
+
+}  // namespace
+
+CameraType cap_MatchCameraType(const char *pcVal) {
+    return MatchWord<"cap_MatchCameraType para is null ptr!\n",
+                     "cap_MatchCameraType para is invalid:pcVal=%s !\n", Unknown::kLog>(
+        CAP_HERE, kCameraWords, pcVal, CameraType{CAP_CAMERA_INVALID});
+}
+
+SocType cap_MatchSocType(const char *pcVal) {
+    return MatchWord<"Cap_MatchSocType para is null ptr!\n",
+                     "Cap_MatchSocType para is invalid:pcVal=%s!\n", Unknown::kLog>(
+        CAP_HERE, kSocWords, pcVal, SocType{CAP_SOC_INVALID});
+}
+
+MotorType cap_MatchMotorType(const char *pcVal) {
+    return MatchWord<"cap_MatchMotorType para is null ptr!\n",
+                     "cap_MatchMotorType para is invalid:pcVal=%s!\n", Unknown::kLog>(
+        CAP_HERE, kMotorWords, pcVal, MotorType{CAP_MOTOR_INVALID});
+}
+
+HardCtlType cap_MatchHardCtl(const char *pcVal) {
+    return MatchWord<"cap_MatchHardCtl para is null ptr!\n",
+                     "cap_MatchHardCtl para is invalid:pcVal=%s\n", Unknown::kLog>(
+        CAP_HERE, kHardCtlWords, pcVal, HardCtlType{CAP_HARDCTL_INVALID});
+}
+
+FpgaI2cBus cap_MatchFGPGAI2cCtl(const char *pcVal) {
+    return MatchWord<"Cap_MatchFGPGAI2cCtl para is null ptr!\n",
+                     "Cap_MatchFGPGAI2cCtl para is invalid: pcVal=%s !\n", Unknown::kLog>(
+        CAP_HERE, kFpgaI2cWords, pcVal, FpgaI2cBus{CAP_FPGA_I2C_INVALID});
+}
+
+AlarmType cap_MatchAlarmType(const char *pcVal) {
+    return MatchWord<"Cap_MatchAlarmType para is null ptr!\n",
+                     "Cap_MatchAlarmType para is invalid : pcJsonVal = %s !\n", Unknown::kLog>(
+        CAP_HERE, kAlarmWords, pcVal, AlarmType{CAP_ALARM_INVALID});
+}
+
+IrisType cap_MatchIrisType(const char *pcVal) {
+    return MatchWord<"cap_MatchIrisType params is null ptr!\n",
+                     "cap_MatchIrisType para is invalid : pcJsonVal = %s!\n", Unknown::kLog>(
+        CAP_HERE, kIrisWords, pcVal, IrisType{CAP_IRIS_INVALID});
+}
+
+IrcutType cap_MatchIrcutType(const char *pcVal) {
+    return MatchWord<"cap_MatchIrcutType params is null!\n",
+                     "cap_MatchIrcutType para is invalid :pcJsonVal = %s\n", Unknown::kLog>(
+        CAP_HERE, kIrcutWords, pcVal, IrcutType{CAP_IRCUT_INVALID});
+}
+
+VideoType cap_MatchVideoType(const char *pcVal) {
+    return MatchWord<"cap_MatchVideoType params is null!\n",
+                     "cap_MatchVideoType para is invalid :pcJsonVal = %s\n", Unknown::kLog>(
+        CAP_HERE, kVideoWords, pcVal, VideoType{CAP_VIDEO_INVALID});
+}
+
+CvbsType cap_MatchCvbsType(const char *pcVal) {
+    return MatchWord<"cap_MatchCvbsType params is null!\n",
+                     "cap_MatchCvbsType para is invalid :pcJsonVal = %s\n", Unknown::kLog>(
+        CAP_HERE, kCvbsWords, pcVal, CvbsType{CAP_CVBS_INVALID});
+}
+
+WifiType cap_MatchWifiType(const char *pcVal) {
+    return MatchWord<"cap_MatchWifiType para is null ptr!\n",
+                     "cap_MatchWifiType para is invalid:pcJsonVal = %s!\n", Unknown::kLog>(
+        CAP_HERE, kWifiWords, pcVal, WifiType{CAP_WIFI_INVALID});
+}
+
+// No mode (0) stands for a missing or unrecognised text.
+WifiMode cap_MatchWifiMode(const char *pcVal) {
+    return MatchWord<"cap_MatchWifiMode params is null!\n",
+                     "cap_MatchWifiMode para is invalid :pcJsonVal = %s\n", Unknown::kLog>(
+        CAP_HERE, kWifiModeWords, pcVal, WifiMode{CAP_WIFI_MODE_NONE});
+}
+
+DevPosition cap_MatchDevPosition(const char *pcVal) {
+    return MatchWord<"cap_MatchDevPosition params is null!\n",
+                     "cap_MatchDevPosition para is invalid :pcJsonVal = %s\n", Unknown::kLog>(
+        CAP_HERE, kPositionWords, pcVal, DevPosition{CAP_POS_INVALID});
+}
+
+McuType cap_MatchMcuType(const char *pcVal) {
+    return MatchWord<"invalid params!\n", "", Unknown::kSilent>(CAP_HERE, kMcuWords, pcVal,
+                                                               McuType{CAP_MCU_INVALID});
+}
+
+FanHeatCtlType cap_MatchFanHeatCtlType(const char *pcVal) {
+    return MatchWord<"invalid params!\n", "", Unknown::kSilent>(
+        CAP_HERE, kFanHeatWords, pcVal, FanHeatCtlType{CAP_FANHEAT_INVALID});
+}
+
+MemWidth cap_MatchMemWidth(unsigned short usBits) {
+    switch (usBits) {
+        case 8: return CAP_MEM_WIDTH_8;
+        case 16: return CAP_MEM_WIDTH_16;
+        case 32: return CAP_MEM_WIDTH_32;
+        case 64: return CAP_MEM_WIDTH_64;
+        default:
+            CAP_LOG(cap::kLogInfo, "cap_MatchMemWidth para:%d is invalid!\n", usBits);
+            return CAP_MEM_WIDTH_INVALID;
+    }
+}
+
+// Any other size is invalid and, unlike the width, not reported.
+RamSize cap_MatchRamSize(int iMegaBytes) {
+    switch (iMegaBytes) {
+        case 256: return CAP_RAM_256M;
+        case 512: return CAP_RAM_512M;
+        case 1024: return CAP_RAM_1024M;
+        case 2048: return CAP_RAM_2048M;
+        case 4096: return CAP_RAM_4096M;
+        default: return CAP_RAM_INVALID;
+    }
+}
