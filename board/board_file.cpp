@@ -1,3 +1,330 @@
-// STUB: the board file loader (to be written).
+// The board file cap_board.json: defaults of a board load, the top-level
+// members dispatched by JSON type then key, and the array keys shared by the
+// top level and the "Alarm" object.
+#include <stddef.h>
+#include <string.h>
+
 #include "board/board.h"
-extern "C" DEVCAP_API int cap_BoardCapInit(void) { return 0; }
+#include "platform/json.h"
+#include "platform/log.h"
+#include "platform/sysfile.h"
+
+namespace {
+
+// Index of a key in a word table, or N when it is not there.
+template <size_t N>
+size_t KeyIndex(const char *const (&apcKeys)[N], const char *pcKey) {
+    size_t i = 0;
+    while (i < N && strcmp(apcKeys[i], pcKey) != 0) ++i;
+    return i;
+}
+
+template <typename T, size_t N>
+void Fill(T (&aTable)[N], T value) {
+    for (T &slot : aTable) slot = value;
+}
+
+// Which table row an array key is. The order is that of kArrayKeys.
+enum ArrayKey : size_t {
+    kAlarmInWithGpio,
+    kAlarmOutWithGpio,
+    kAlarmInWithI2c,
+    kAlarmOutWitchI2c,
+    kHWVersionWithGPIO,
+    kLensPinsA,
+    kLensPinsB,
+    kMotorType,
+};
+
+constexpr const char *kArrayKeys[] = {
+    "AlarmInWithGpio", "AlarmOutWithGpio", "AlarmInWithI2c", "AlarmOutWitchI2c",
+    "HWVersionWithGPIO", "LensPinsA", "LensPinsB", "MotorType",
+};
+
+constexpr const char *kObjectKeys[] = {
+    "Alarm", "Uart", "Iris", "Ircut", "Video", "Audio", "Temperature",
+    "CVBS", "Sniffer", "Accelerate", "Ecompass", "PTZ", "LedInfo",
+};
+
+// An element the key's row cannot take (an integer row meets a text, null,
+// an object...): it is skipped and its slot keeps what it held.
+bool ElementFits(cap::Site site, const char *pcKey, json_object *pstElem, json_type enType,
+                 size_t ulIndex) {
+    if (cap::IsType(pstElem, enType)) return true;
+    CAP_LOG_AT(site, cap::kLogInfo, "key=%s element %u is not %s, skipped.\n", pcKey,
+               static_cast<unsigned int>(ulIndex), json_type_to_name(enType));
+    return false;
+}
+
+// More elements than the field has slots: the surplus is dropped.
+void WarnSurplus(cap::Site site, const char *pcKey, size_t ulLen, size_t ulSlots) {
+    if (ulLen <= ulSlots) return;
+    CAP_LOG_AT(site, cap::kLogWarn, "key=%s has %u elements, only %u kept.\n", pcKey,
+               static_cast<unsigned int>(ulLen), static_cast<unsigned int>(ulSlots));
+}
+
+// Integer elements into a table of GPIO lines, surplus dropped.
+template <size_t N>
+void StoreLines(cap::Site site, const char *pcKey, json_object *pstArray, int (&aiTable)[N]) {
+    const size_t ulLen = cap::ArrayLen(pstArray);
+    WarnSurplus(site, pcKey, ulLen, N);
+    for (size_t i = 0; i < ulLen && i < N; ++i) {
+        json_object *pstElem = cap::ArrayAt(pstArray, i);
+        if (ElementFits(site, pcKey, pstElem, json_type_int, i))
+            aiTable[i] = json_object_get_int(pstElem);
+    }
+}
+
+// The I2cInfo mapping: element 0 to usVal0, 1 to usVal2, 2 to usVal1, each
+// cut to 16 bits; further elements ignored.
+void StoreI2cInfo(cap::Site site, const char *pcKey, json_object *pstArray, I2cInfo &stInfo) {
+    unsigned short *apusVal[] = {&stInfo.usVal0, &stInfo.usVal2, &stInfo.usVal1};
+    const size_t ulLen = cap::ArrayLen(pstArray);
+    for (size_t i = 0; i < ulLen && i < 3; ++i) {
+        json_object *pstElem = cap::ArrayAt(pstArray, i);
+        if (ElementFits(site, pcKey, pstElem, json_type_int, i))
+            *apusVal[i] = static_cast<unsigned short>(json_object_get_int(pstElem));
+    }
+}
+
+// Up to four GPIO numbers, one per byte from the top down, ORed into the
+// field. Each is cut to its own byte so that it cannot spill into another's.
+void StoreHWVersion(cap::Site site, const char *pcKey, json_object *pstArray,
+                    unsigned int &uiHWVersionGpio) {
+    const size_t ulLen = cap::ArrayLen(pstArray);
+    for (size_t i = 0; i < ulLen && i < 4; ++i) {
+        json_object *pstElem = cap::ArrayAt(pstArray, i);
+        if (!ElementFits(site, pcKey, pstElem, json_type_int, i)) continue;
+        const unsigned int uiByte = static_cast<unsigned int>(json_object_get_int(pstElem)) & 0xFFu;
+        uiHWVersionGpio |= uiByte << (24 - 8 * i);
+    }
+}
+
+void StoreMotorTypes(cap::Site site, const char *pcKey, json_object *pstArray,
+                     MotorType (&aenMotorType)[CAP_MOTOR_SLOTS]) {
+    const size_t ulLen = cap::ArrayLen(pstArray);
+    WarnSurplus(site, pcKey, ulLen, CAP_MOTOR_SLOTS);
+    for (size_t i = 0; i < ulLen && i < CAP_MOTOR_SLOTS; ++i) {
+        json_object *pstElem = cap::ArrayAt(pstArray, i);
+        if (ElementFits(site, pcKey, pstElem, json_type_string, i))
+            aenMotorType[i] = cap_MatchMotorType(json_object_get_string(pstElem));
+    }
+}
+
+// The board's boolean keys; false for any other key.
+bool ParseBoardBoolVal(const char *pcKey, json_object *pstJsonVal) {
+    const unsigned int bVal = json_object_get_boolean(pstJsonVal) ? 1u : 0u;
+    if (strcmp(pcKey, "TemperatureHumidity") == 0) {
+        g_pstBoardCap->bTempHumiditySup = bVal;
+    } else if (strcmp(pcKey, "DoubleIntSup") == 0) {
+        g_pstBoardCap->bDoubleIntfSup = bVal;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+void cap_BoardInfoValInit(void) {
+    BoardCap *pstBoard = g_pstBoardCap;
+    memset(pstBoard->acBoardReserved, 0, sizeof(pstBoard->acBoardReserved));
+    pstBoard->bTempSupport = 0;
+    pstBoard->enCameraType = CAP_CAMERA_INVALID;
+    pstBoard->enSocType = CAP_SOC_HI3516AV200;
+    pstBoard->iResetGpio = -1;
+    pstBoard->enSensorHardCtl = CAP_HARDCTL_SOC;
+    Fill(pstBoard->aenMotorType, static_cast<MotorType>(CAP_MOTOR_INVALID));
+    pstBoard->enRamSize = CAP_RAM_INVALID;
+    pstBoard->ucSdSlotNum = 0;
+    pstBoard->enMemWidth = CAP_MEM_WIDTH_32;
+    pstBoard->bDoubleIntfSup = 0;
+    pstBoard->enFpgaCtlI2c = CAP_FPGA_I2C_INVALID;
+    Fill(pstBoard->aiLensPinsA, -1);
+    Fill(pstBoard->aiLensPinsB, -1);
+    pstBoard->bTempHumiditySup = 0;
+
+    cap_AlarmUartValInit();
+    cap_OpticsMediaValInit();
+    cap_PeripheralValInit();
+    cap_PtzValInit();
+}
+
+int cap_ParseBoardIntVal(const char *pcKey, json_object *pstJsonVal) {
+    if (pcKey == nullptr || pstJsonVal == nullptr) {
+        CAP_LOG(cap::kLogError, "cap_ParseBoardIntVal para  is null ptr!\n");
+        return -2;
+    }
+    const int iVal = json_object_get_int(pstJsonVal);
+    const unsigned short usVal = static_cast<unsigned short>(iVal);
+    CAP_LOG(cap::kLogInfo, "key=%s,val=%d", pcKey, usVal);
+    if (!cap::IsType(pstJsonVal, json_type_int)) {
+        CAP_LOG(cap::kLogError, "Key = %s,Val = %d is not IntType\n", pcKey, usVal);
+        return -1;
+    }
+
+    BoardCap *pstBoard = g_pstBoardCap;
+    if (strcmp(pcKey, "ResetGpio") == 0) {
+        // The whole signed number: -1 is "no reset line".
+        pstBoard->iResetGpio = iVal;
+    } else if (strcmp(pcKey, "RamSize") == 0) {
+        pstBoard->enRamSize = cap_MatchRamSize(usVal);
+    } else if (strcmp(pcKey, "SDSlotNum") == 0) {
+        pstBoard->ucSdSlotNum = static_cast<unsigned char>(usVal);
+    } else if (strcmp(pcKey, "MemWidth") == 0) {
+        pstBoard->enMemWidth = cap_MatchMemWidth(usVal);
+    } else {
+        CAP_LOG(cap::kLogInfo, "key=%s is not in INT part.\n", pcKey);
+    }
+    return 0;
+}
+
+int cap_ParseBoardStrVal(const char *pcKey, json_object *pstJsonVal) {
+    if (pcKey == nullptr || pstJsonVal == nullptr) {
+        CAP_LOG(cap::kLogError, "cap_ParseBoardStrVal para is null ptr !\n");
+        return -2;
+    }
+    if (!cap::IsType(pstJsonVal, json_type_string)) {
+        CAP_LOG(cap::kLogInfo, "Key = %s,Val = %s is not StringType\n", pcKey,
+                json_object_get_string(pstJsonVal));
+        return -1;
+    }
+
+    BoardCap *pstBoard = g_pstBoardCap;
+    const char *pcVal = json_object_get_string(pstJsonVal);
+    if (strcmp(pcKey, "CameraType") == 0) {
+        pstBoard->enCameraType = cap_MatchCameraType(pcVal);
+    } else if (strcmp(pcKey, "SocPlatform") == 0) {
+        pstBoard->enSocType = cap_MatchSocType(pcVal);
+    } else if (strcmp(pcKey, "SensorHardCtl") == 0) {
+        pstBoard->enSensorHardCtl = cap_MatchHardCtl(pcVal);
+    } else if (strcmp(pcKey, "FPGACtlI2c") == 0) {
+        pstBoard->enFpgaCtlI2c = cap_MatchFGPGAI2cCtl(pcVal);
+    } else {
+        CAP_LOG(cap::kLogInfo, "key=%s is not in String part.\n", pcKey);
+    }
+    return 0;
+}
+
+int cap_ParseBoardObjectVal(const char *pcKey, json_object *pstJsonVal) {
+    if (pcKey == nullptr || pstJsonVal == nullptr) {
+        CAP_LOG(cap::kLogError, "cap_ParseBoardObjectVal para is null ptr!\n");
+        return -2;
+    }
+    if (!cap::IsType(pstJsonVal, json_type_object)) {
+        CAP_LOG(cap::kLogInfo, "Key = %s is not json_type_object\n", pcKey);
+        return -1;
+    }
+
+    // The parsers report their own failures; the member is handled either way.
+    switch (KeyIndex(kObjectKeys, pcKey)) {
+        case 0: cap_ParseAlarmVal(pstJsonVal); break;
+        case 1: cap_ParseUartVal(pstJsonVal); break;
+        case 2: cap_ParseIris(pstJsonVal); break;
+        case 3: cap_ParseIrcut(pstJsonVal); break;
+        case 4: cap_ParseVideo(pstJsonVal); break;
+        case 5: cap_ParseAudio(pstJsonVal); break;
+        case 6: cap_ParseTemperature(pstJsonVal); break;
+        case 7: cap_ParseCVBS(pstJsonVal); break;
+        case 8: cap_ParseSniffer(pstJsonVal); break;
+        case 9: cap_ParseAccelerate(pstJsonVal); break;
+        case 10: cap_ParseEcompass(pstJsonVal); break;
+        case 11: cap_ParsePtz(pstJsonVal); break;
+        case 12:
+            // LED information from the hardware index comes first: the board
+            // file's is taken only while no LED count is known.
+            if ((CAP_GetLedNum() & 0xFFFFu) == 0) cap_ParseLedInfo(pstJsonVal);
+            break;
+        default:
+            CAP_LOG(cap::kLogInfo, "cap_ParseBoardObjectVal para is invalid:pcKey=%s!\n", pcKey);
+            break;
+    }
+    return 0;
+}
+
+int cap_BoardArrayInit(const char *pcKey, json_object *pstJsonVal) {
+    if (pcKey == nullptr || pstJsonVal == nullptr) {
+        CAP_LOG(cap::kLogError, "cap_BoardArrayInit is null ptr\n");
+        return -2;
+    }
+
+    BoardCap *pstBoard = g_pstBoardCap;
+    AlarmCap &stAlarm = pstBoard->stAlarm;
+    const size_t ulLen = cap::ArrayLen(pstJsonVal);
+    switch (KeyIndex(kArrayKeys, pcKey)) {
+        case kAlarmInWithGpio:
+            StoreLines(CAP_HERE, pcKey, pstJsonVal, stAlarm.aiAlarmInGpio);
+            // The count is the whole array's, written only by a non-empty one.
+            if (ulLen > 0) stAlarm.usAlarmInNum = static_cast<unsigned short>(ulLen);
+            break;
+        case kAlarmOutWithGpio:
+            StoreLines(CAP_HERE, pcKey, pstJsonVal, stAlarm.aiAlarmOutGpio);
+            if (ulLen > 0) stAlarm.usAlarmOutNum = static_cast<unsigned short>(ulLen);
+            break;
+        case kAlarmInWithI2c:
+            StoreI2cInfo(CAP_HERE, pcKey, pstJsonVal, stAlarm.stAlarmInI2cInfo);
+            break;
+        case kAlarmOutWitchI2c:
+            StoreI2cInfo(CAP_HERE, pcKey, pstJsonVal, stAlarm.stAlarmOutI2cInfo);
+            break;
+        case kHWVersionWithGPIO:
+            StoreHWVersion(CAP_HERE, pcKey, pstJsonVal, pstBoard->uiHWVersionGpio);
+            break;
+        case kLensPinsA:
+            StoreLines(CAP_HERE, pcKey, pstJsonVal, pstBoard->aiLensPinsA);
+            break;
+        case kLensPinsB:
+            StoreLines(CAP_HERE, pcKey, pstJsonVal, pstBoard->aiLensPinsB);
+            break;
+        case kMotorType:
+            StoreMotorTypes(CAP_HERE, pcKey, pstJsonVal, pstBoard->aenMotorType);
+            break;
+        default:
+            for (size_t i = 0; i < ulLen; ++i) CAP_LOG(cap::kLogInfo, "key=%s is invaild.\n", pcKey);
+            break;
+    }
+    return 0;
+}
+
+extern "C" DEVCAP_API int cap_BoardCapInit(void) {
+    cap::JsonDoc doc(cap::JsonFromFile(g_pstCapFiles->acBoardPath));
+    json_object *pstRoot = doc.get();
+    if (pstRoot == nullptr) {
+        CAP_LOG(cap::kLogError, "Board Json is Null.");
+        return -1;
+    }
+    // Only an object has members to read; any other JSON value fails the
+    // load as a missing file does.
+    if (!cap::IsType(pstRoot, json_type_object)) {
+        CAP_LOG(cap::kLogError, "Board Json is not an object.");
+        return -1;
+    }
+
+    cap_BoardInfoValInit();
+    for (cap::Member m : cap::Members(pstRoot)) {
+        switch (json_object_get_type(m.val)) {
+            case json_type_boolean:
+                if (!ParseBoardBoolVal(m.key, m.val))
+                    CAP_LOG(cap::kLogInfo, "key = %s is not in BoolType part.", m.key);
+                break;
+            case json_type_int:
+                if (cap_ParseBoardIntVal(m.key, m.val) != 0)
+                    CAP_LOG(cap::kLogError, "cap_ParseBoardIntVal return val erro!\n");
+                break;
+            case json_type_string:
+                if (cap_ParseBoardStrVal(m.key, m.val) != 0)
+                    CAP_LOG(cap::kLogError, "cap_ParseBoardStrVal return val erro!\n");
+                break;
+            case json_type_object:
+                if (cap_ParseBoardObjectVal(m.key, m.val) != 0)
+                    CAP_LOG(cap::kLogError, "cap_ParseBoardObjectVal return val erro!\n");
+                break;
+            case json_type_array:
+                cap_BoardArrayInit(m.key, m.val);
+                break;
+            default:  // null and floating-point values
+                break;
+        }
+    }
+    return 0;
+}

@@ -122,4 +122,80 @@ int CopyOut(Site site, const T &stValue, T *pstOut, int iNull = -2) {
     return 0;
 }
 
+// Lines (slots holding 0 or more) of two tables into two outputs; a table
+// whose side is not wired by GPIO (bCountA/bCountB false) counts 0. A null
+// output: -2 with NullMsg, nothing stored.
+template <LogText NullMsg, size_t N, size_t M>
+int CountLinesPair(Site site, const int (&aiA)[N], bool bCountA, const int (&aiB)[M],
+                   bool bCountB, unsigned int *puiNumA, unsigned int *puiNumB) {
+    if (puiNumA == nullptr || puiNumB == nullptr) {
+        CAP_LOG_AT(site, kLogError, NullMsg);
+        return -2;
+    }
+    *puiNumA = bCountA ? CountLines(aiA) : 0;
+    *puiNumB = bCountB ? CountLines(aiB) : 0;
+    return 0;
+}
+
+// One slot of one of two equally sized tables, chosen by a group number (0
+// the first, 1 the second): the index is tested first, then the group; either
+// outside its range logs Msg and gives iBad.
+template <LogText Msg, typename T, size_t N, typename I, typename J>
+int PairSlotOr(Site site, const T (&aA)[N], const T (&aB)[N], I iIndex, J iGroup, int iBad) {
+    if (!InSlots<N>(iIndex) || !InSlots<2>(iGroup)) {
+        CAP_LOG_AT(site, kLogError, Msg);
+        return iBad;
+    }
+    return static_cast<int>(iGroup == 0 ? aA[iIndex] : aB[iIndex]);
+}
+
+// Copy the first iNum slots of two tables of N slots to two caller arrays:
+// iNum above N is iBadCount with RangeMsg (tested first), a null destination
+// -2 with NullMsg; a count of 0 copies nothing.
+template <LogText RangeMsg, LogText NullMsg, typename T, size_t N, typename I, typename O>
+int CopyFirstPair(Site site, const T (&aA)[N], const T (&aB)[N], I iNum, O *pOutA, O *pOutB,
+                  int iBadCount) {
+    if (iNum != 0 && !InCount<N>(iNum)) {
+        CAP_LOG_AT(site, kLogError, RangeMsg);
+        return iBadCount;
+    }
+    if (pOutA == nullptr || pOutB == nullptr) {
+        CAP_LOG_AT(site, kLogError, NullMsg);
+        return -2;
+    }
+    for (size_t i = 0; i < static_cast<size_t>(iNum); ++i) {
+        pOutA[i] = static_cast<O>(aA[i]);
+        pOutB[i] = static_cast<O>(aB[i]);
+    }
+    return 0;
+}
+
+// Copy one of N stored texts to the caller's buffer: null buffer -2 with
+// NullMsg, an index outside the texts -4 with "para out of range.", then as
+// TextOut (size below 1: -4; otherwise cut to size-1 and terminated).
+template <LogText NullMsg, size_t N, size_t L, typename I, typename S>
+int SlotTextOut(Site site, const char (&aacTexts)[N][L], I iIndex, S size, char *pcBuf) {
+    if (pcBuf == nullptr) {
+        CAP_LOG_AT(site, kLogError, NullMsg);
+        return -2;
+    }
+    if (!InSlots<N>(iIndex)) {
+        CAP_LOG_AT(site, kLogError, "para out of range.");
+        return -4;
+    }
+    return TextOut<NullMsg>(site, aacTexts[iIndex], size, pcBuf);
+}
+
+// Copy a whole stored block (every byte, e.g. a table of texts) to the
+// caller's buffer of at least its size; null: -2 with NullMsg.
+template <LogText NullMsg, typename T>
+int BlockOut(Site site, const T &block, void *pOut) {
+    if (pOut == nullptr) {
+        CAP_LOG_AT(site, kLogError, NullMsg);
+        return -2;
+    }
+    memcpy(pOut, &block, sizeof(T));
+    return 0;
+}
+
 }  // namespace cap
