@@ -1,3 +1,51 @@
-// STUB: lens files (to be written).
-#include "devcap.h"
-extern "C" DEVCAP_API int cap_LensInitAll(void) { return 0; }
+// Lens files: the field-of-view angle of each lens, from its cap_lens.json.
+#include <string.h>
+
+#include "lens/lens.h"
+#include "platform/json.h"
+#include "platform/log.h"
+#include "platform/sysfile.h"
+
+int cap_LensCapInit(unsigned short usIndex, const char *pcPath) {
+    if (pcPath == nullptr) {
+        CAP_LOG(cap::kLogError, "CAP_LensCapInit para is null!\n");
+        return -2;
+    }
+    if (usIndex >= CAP_MAX_CHANNEL) {
+        CAP_LOG(cap::kLogError, "Para out of range.");
+        return -4;
+    }
+    if (pcPath[0] == '\0') {
+        CAP_LOG(cap::kLogError, "CAP_LensCapInit para is empty.");
+        return -4;
+    }
+    cap::JsonDoc doc(cap::JsonFromFile(pcPath));
+    if (doc.get() == nullptr) {
+        CAP_LOG(cap::kLogError, "Lens Cap is null.");
+        return -1;
+    }
+    // "FovAngle" counts only when written with a fraction or exponent (90.0,
+    // not 90); other members with such a value are reported.
+    for (const cap::Member m : cap::Members(doc.get())) {
+        if (!cap::IsType(m.val, json_type_double)) continue;
+        if (strcmp(m.key, "FovAngle") == 0) {
+            g_pstLensCap->adFovAngle[usIndex] = json_object_get_double(m.val);
+        } else {
+            CAP_LOG(cap::kLogInfo, " cap_LensCapInit para key=%s is invalid in object type.", m.key);
+        }
+    }
+    return 0;
+}
+
+extern "C" DEVCAP_API int cap_LensInitAll(void) {
+    const unsigned short usNum = g_pstLensCap->usLensNum;
+    for (unsigned short i = 0; i < usNum; ++i) {
+        // A count beyond the channels has no path to read: the fifth lens is
+        // refused as out of range.
+        char acPath[CAP_PATH_LEN] = {};
+        if (i < CAP_MAX_CHANNEL) strncpy(acPath, g_pstCapFiles->aacLensPath[i], sizeof(acPath) - 1);
+        int iRet = cap_LensCapInit(i, acPath);
+        if (iRet != 0) return iRet;
+    }
+    return 0;
+}
