@@ -1,5 +1,335 @@
-// STUB: device identity sources (to be written).
+// Who the device is: the device name and its parameter, the product name and
+// check code of the electronic tag, the serial number, and their queries.
+#include <string.h>
+#include <unistd.h>
+
 #include "core/core.h"
-int cap_GetDeviceName(int, char *) { return -1; }
-int cap_GetDeviceParam(int, char *) { return -1; }
-int cap_GetDevNameFromElecTag(int, char *) { return -1; }
+#include "platform/log.h"
+#include "platform/sysfile.h"
+#include "platform/text.h"
+
+namespace {
+
+constexpr char kDevNameFile[] = "/tmp/sysinfo/dev_name";
+constexpr char kSerialFile[] = "/tmp/sysinfo/sn";
+constexpr char kDefaultSerial[] = "0123456789abcdefghij";
+
+// The tag: an identity block at 0 and a check-code block at 4096. A block is
+// read with one byte more, which is then cleared, so the block is a string.
+constexpr unsigned int kTagBlock = 4096;
+constexpr unsigned int kIdentityOffset = 0;
+constexpr unsigned int kCheckCodeOffset = 4096;
+constexpr char kKorvantelis[] = "KORVANTELIS";
+
+int ReadTagBlock(cap::Site site, unsigned int uiOffset, char (&acBlock)[kTagBlock + 1]) {
+    memset(acBlock, 0, sizeof(acBlock));
+    if (SYS_MEM_Read(cap_GetCapDev(), uiOffset, sizeof(acBlock), acBlock) != 0) {
+        CAP_LOG_AT(site, cap::kLogError, "Read nand or emmc fail!\n");
+        return -1;
+    }
+    acBlock[kTagBlock] = '\0';
+    return 0;
+}
+
+// The first place where an item of this key starts: the start of the block,
+// right after a zero byte or right after a line feed. A key inside another
+// key ("DEVICE_NAME" in "CUSTOM_DEVICE_NAME") is no item of it.
+const char *FindTagKey(const char (&acBlock)[kTagBlock + 1], const char *pcKey) {
+    size_t ulKeyLen = strlen(pcKey);
+    for (size_t i = 0; i < kTagBlock; ++i) {
+        bool bItemStart = i == 0 || acBlock[i - 1] == '\0' || acBlock[i - 1] == '\n';
+        if (bItemStart && acBlock[i] != '\0' && strncmp(&acBlock[i], pcKey, ulKeyLen) == 0)
+            return &acBlock[i];
+    }
+    return nullptr;
+}
+
+// One item of a tag block: where its value begins and the line ends found
+// from the key onward (each null when absent). The item and its line end lie
+// within one run of text.
+struct TagItem {
+    const char *pcBegin;  // null when the run ends at the key or its separator
+    const char *pcCrLf;
+    const char *pcLf;
+};
+
+TagItem ReadTagItem(const char *pcKey, size_t ulKeyLen) {
+    TagItem stItem{};
+    // Key, one separator character, then the value; a run that ends before
+    // the separator has no value (and no line end either).
+    if (pcKey[ulKeyLen] != '\0') stItem.pcBegin = pcKey + ulKeyLen + 1;
+    stItem.pcCrLf = strstr(pcKey, "\r\n");
+    stItem.pcLf = strchr(pcKey, '\n');
+    return stItem;
+}
+
+// A value is empty when it begins right at a line end; one of "NONE", "None",
+// "none" is no name either.
+bool IsEmptyValue(const TagItem &stItem) {
+    return stItem.pcBegin != nullptr &&
+           (stItem.pcBegin == stItem.pcCrLf || stItem.pcBegin == stItem.pcLf);
+}
+
+bool IsRejectedName(const TagItem &stItem) {
+    if (IsEmptyValue(stItem)) return true;
+    if (stItem.pcBegin == nullptr) return false;
+    return strncmp(stItem.pcBegin, "NONE", 4) == 0 || strncmp(stItem.pcBegin, "None", 4) == 0 ||
+           strncmp(stItem.pcBegin, "none", 4) == 0;
+}
+
+// The value of a chosen item up to its line end (or pcStop when that comes
+// first): its start and length, or a negative code with its message.
+int TagValue(cap::Site site, const TagItem &stItem, const char *pcStop, const char **ppcValue,
+             size_t *pulLen) {
+    const char *pcEnd = stItem.pcCrLf;
+    if (pcEnd == nullptr || (stItem.pcLf != nullptr && stItem.pcLf < pcEnd)) pcEnd = stItem.pcLf;
+    if (pcEnd == nullptr) {
+        CAP_LOG_AT(site, cap::kLogError, "Get item end position error.\n");
+        return -1;
+    }
+    if (pcStop != nullptr && pcStop < pcEnd) pcEnd = pcStop;
+    if (stItem.pcBegin == nullptr || stItem.pcBegin > pcEnd) {
+        CAP_LOG_AT(site, cap::kLogError, "pcBeginPoint > pcEndPoint");
+        return -1;
+    }
+    *ppcValue = stItem.pcBegin;
+    *pulLen = static_cast<size_t>(pcEnd - stItem.pcBegin);
+    return 0;
+}
+
+}  // namespace
+
+int cap_GetDeviceName(int iSize, char *pcDevName) {
+    if (pcDevName == nullptr) {
+        CAP_LOG(cap::kLogError, "para is null!\n");
+        return -2;
+    }
+    if (iSize <= 0) {
+        CAP_LOG(cap::kLogError, "para out of range.");
+        return -4;
+    }
+    char acName[CAP_NAME_LEN] = {0};
+    ssize_t lRead = 0;
+    const char *pcOverride = cap::DeviceNameOverride();
+    if (pcOverride != nullptr) {
+        // The host named the device itself: that is the file's content.
+        strncpy(acName, pcOverride, sizeof(acName) - 1);
+        lRead = static_cast<ssize_t>(strlen(acName));
+        if (lRead == 0) {
+            CAP_LOG(cap::kLogError, "Read dev_name failed\n");
+            return -1;
+        }
+    } else {
+        int iFd = cap::FileOpen(kDevNameFile);
+        if (iFd < 0) {
+            CAP_LOG(cap::kLogError, "No device name in rfid\n");
+            return -1;
+        }
+        lRead = read(iFd, acName, sizeof(acName) - 1);
+        close(iFd);
+        if (lRead <= 0) {
+            CAP_LOG(cap::kLogError, "Read dev_name failed\n");
+            return -1;
+        }
+    }
+    size_t ulRead = static_cast<size_t>(lRead);
+    if (ulRead >= static_cast<size_t>(iSize)) {
+        strncpy(pcDevName, acName, static_cast<size_t>(iSize) - 1);
+        pcDevName[iSize - 1] = '\0';
+        CAP_LOG(cap::kLogError, "Buffer for device name too short, part of it may be missed\n");
+        return -1;
+    }
+    strncpy(pcDevName, acName, ulRead);
+    pcDevName[ulRead] = '\0';
+    return 0;
+}
+
+int cap_GetDeviceParam(int iSize, char *pcDevParam) {
+    if (pcDevParam == nullptr) {
+        CAP_LOG(cap::kLogError, "para is null!\n");
+        return -2;
+    }
+    if (iSize <= 0) {
+        CAP_LOG(cap::kLogError, "para out of range.");
+        return -4;
+    }
+    char acName[CAP_NAME_LEN] = {0};
+    if (cap_GetDeviceName(sizeof(acName), acName) != 0) {
+        CAP_LOG(cap::kLogError, "Read device name failed. \n");
+        return -1;
+    }
+    const char *pcAt = strchr(acName, '@');
+    if (pcAt == nullptr) {
+        CAP_LOG(cap::kLogDebug, "No device param exist. \n");
+        return 0;
+    }
+    cap::CopyOutText(pcDevParam, static_cast<size_t>(iSize), pcAt + 1);
+    return 0;
+}
+
+const char *cap_GetCapDev(void) { return SYS_MEM_GetType() == 0 ? "/dev/mtd2" : "/dev/mmcblk0p2"; }
+
+int cap_GetDevNameFromElecTag(int iSize, char *pcDevName) {
+    if (pcDevName == nullptr || iSize <= 0) {
+        CAP_LOG(cap::kLogError, "Input param error, pcDevName:%p.\n", static_cast<void *>(pcDevName));
+        return -1;
+    }
+    char acBlock[kTagBlock + 1];
+    if (ReadTagBlock(CAP_HERE, kIdentityOffset, acBlock) != 0) return -1;
+
+    // The custom name, else the internal model, else the device name.
+    const char *pcCustom = FindTagKey(acBlock, "CUSTOM_DEVICE_NAME");
+    const char *pcInternal = FindTagKey(acBlock, "INTERNAL_MODEL");
+    const char *pcDevice = FindTagKey(acBlock, "DEVICE_NAME");
+    TagItem stItem{};
+    const char *pcStop = nullptr;
+    bool bChosen = false;
+    if (pcCustom != nullptr) {
+        stItem = ReadTagItem(pcCustom, strlen("CUSTOM_DEVICE_NAME"));
+        bChosen = !IsRejectedName(stItem);
+    }
+    if (!bChosen && pcInternal != nullptr) {
+        stItem = ReadTagItem(pcInternal, strlen("INTERNAL_MODEL"));
+        bChosen = !IsRejectedName(stItem);
+    }
+    if (!bChosen && pcDevice != nullptr) {
+        stItem = ReadTagItem(pcDevice, strlen("DEVICE_NAME"));
+        // A name the maker prefixed: the prefix and its separator go.
+        if (stItem.pcBegin != nullptr &&
+            strncmp(stItem.pcBegin, kKorvantelis, sizeof(kKorvantelis) - 1) == 0 &&
+            stItem.pcBegin[sizeof(kKorvantelis) - 1] != '\0')
+            stItem.pcBegin += sizeof(kKorvantelis);
+        // The device name's '@' part is no part of the product name.
+        pcStop = strchr(pcDevice, '@');
+        bChosen = true;
+    }
+    if (!bChosen) {
+        CAP_LOG(cap::kLogError, "Find Device Name failed.\n");
+        return -1;
+    }
+    const char *pcValue = nullptr;
+    size_t ulLen = 0;
+    if (TagValue(CAP_HERE, stItem, pcStop, &pcValue, &ulLen) != 0) return -1;
+    memset(pcDevName, 0, static_cast<size_t>(iSize));
+    if (ulLen > static_cast<size_t>(iSize) - 1) ulLen = static_cast<size_t>(iSize) - 1;
+    memcpy(pcDevName, pcValue, ulLen);
+    return 0;
+}
+
+int cap_ReadSerialNum(char *pcSerial, unsigned short usSize) {
+    if (pcSerial == nullptr) {
+        CAP_LOG(cap::kLogError, "null ptr.");
+        return -2;
+    }
+    if (usSize == 0) {
+        CAP_LOG(cap::kLogError, "para out of range.");
+        return -4;
+    }
+    int iFd = cap::FileOpen(kSerialFile);
+    if (iFd < 0) {
+        CAP_LOG(cap::kLogWarn, "No serial number in rfid,use default serial number.\n");
+        strncpy(pcSerial, kDefaultSerial, usSize - 1u);
+        pcSerial[usSize - 1] = '\0';
+        return 0;
+    }
+    // One byte more than is read keeps the number terminated.
+    char acSerial[33] = {0};
+    ssize_t lRead = read(iFd, acSerial, sizeof(acSerial) - 1);
+    close(iFd);
+    if (lRead <= 0) {
+        CAP_LOG(cap::kLogWarn, "read serial number failed,use default serial number.\n");
+        strncpy(pcSerial, kDefaultSerial, usSize - 1u);
+        pcSerial[usSize - 1] = '\0';
+        return 0;
+    }
+    size_t ulRead = static_cast<size_t>(lRead);
+    if (ulRead >= usSize) {
+        strncpy(pcSerial, acSerial, usSize - 1u);
+        pcSerial[usSize - 1] = '\0';
+        CAP_LOG(cap::kLogWarn, "Buffer for serial number too short,part of sn number may be missed\n");
+        return -1;
+    }
+    strncpy(pcSerial, acSerial, ulRead);
+    pcSerial[ulRead] = '\0';
+    return 0;
+}
+
+extern "C" DEVCAP_API int CAP_GetProductName(unsigned short usSize, char *pcDevName) {
+    if (pcDevName == nullptr) {
+        CAP_LOG(cap::kLogError, "CAP_GetProductName para is ptr null");
+        return -2;
+    }
+    if (usSize == 0) {
+        CAP_LOG(cap::kLogError, " para is out of range.");
+        return -2;
+    }
+    cap::CopyOutText(pcDevName, usSize, g_pstBoardCap->acProductName);
+    return 0;
+}
+
+namespace {
+
+// A stored identity text to the caller: at most size-1 characters,
+// zero-filled after a shorter text, terminated at size-1.
+template <cap::LogText NullMsg>
+int IdentityOut(cap::Site site, const char *pcText, int iSize, char *pcBuf) {
+    if (pcBuf == nullptr) {
+        CAP_LOG_AT(site, cap::kLogError, NullMsg);
+        return -2;
+    }
+    if (iSize < 1) {
+        CAP_LOG_AT(site, cap::kLogError, "para out of range.");
+        return -4;
+    }
+    strncpy(pcBuf, pcText, static_cast<size_t>(iSize) - 1);
+    pcBuf[iSize - 1] = '\0';
+    return 0;
+}
+
+}  // namespace
+
+extern "C" DEVCAP_API int CAP_GetDeviceName(int iSize, char *pcDevName) {
+    return IdentityOut<"Input param error.\n">(CAP_HERE, g_pstBoardCap->acDevName, iSize, pcDevName);
+}
+
+extern "C" DEVCAP_API int CAP_GetDeviceParam(int iSize, char *pcDevParam) {
+    return IdentityOut<"Input param error.\n">(CAP_HERE, g_pstBoardCap->acDevParam, iSize,
+                                               pcDevParam);
+}
+
+extern "C" DEVCAP_API int CAP_GetSerialNum(char *pcSerial, unsigned short usSize) {
+    if (pcSerial == nullptr) {
+        CAP_LOG(cap::kLogError, "stSerial empty!\n");
+        return -1;
+    }
+    if (cap_ReadSerialNum(pcSerial, usSize) != 0) {
+        CAP_LOG(cap::kLogError, "get serial numer error!\n");
+        return -1;
+    }
+    return 0;
+}
+
+extern "C" DEVCAP_API int CAP_GetCheckCode(char *pcCheckCode, int iCheckCodeLen) {
+    if (pcCheckCode == nullptr || iCheckCodeLen <= 0) {
+        CAP_LOG(cap::kLogError, "Input param error, pcCheckCode:%p, iCheckCodeLen = %d.\n",
+                static_cast<void *>(pcCheckCode), iCheckCodeLen);
+        return -2;
+    }
+    char acBlock[kTagBlock + 1];
+    if (ReadTagBlock(CAP_HERE, kCheckCodeOffset, acBlock) != 0) return -1;
+    const char *pcKey = FindTagKey(acBlock, "checkcode");
+    TagItem stItem{};
+    if (pcKey != nullptr) stItem = ReadTagItem(pcKey, strlen("checkcode"));
+    if (pcKey == nullptr || IsEmptyValue(stItem)) {
+        CAP_LOG(cap::kLogError, "Find Check Code failed.\n");
+        return -1;
+    }
+    const char *pcValue = nullptr;
+    size_t ulLen = 0;
+    if (TagValue(CAP_HERE, stItem, nullptr, &pcValue, &ulLen) != 0) return -1;
+    // A code of the buffer's size or more fills it without a terminator.
+    memset(pcCheckCode, 0, static_cast<size_t>(iCheckCodeLen));
+    if (ulLen > static_cast<size_t>(iCheckCodeLen)) ulLen = static_cast<size_t>(iCheckCodeLen);
+    memcpy(pcCheckCode, pcValue, ulLen);
+    return 0;
+}

@@ -1,3 +1,179 @@
-// STUB: capability file paths (to be written).
+// Paths of the capability files, the product folder name and the ISP
+// configuration folder of a channel.
+#include <stdio.h>
+#include <string.h>
+
 #include "core/core.h"
-int cap_GetCapFilesPath(void) { return -1; }
+#include "platform/log.h"
+#include "platform/sysfile.h"
+#include "platform/text.h"
+
+namespace {
+
+constexpr char kRootDir[] = "/usr/bin";
+
+// A path holds at most 58 characters: it is formatted with a bound of 59.
+constexpr size_t kPathBound = CAP_PATH_LEN - 1;
+
+// Where each kind of capability file lives. Board, sensor and lens files are
+// shared by products and sit in a folder of the "hardware" tree named after
+// the part; the patch file and the index sit in the product folder.
+struct CapFileKind {
+    const char *pcKind;
+    const char *pcShared;  // folder under kRootDir, or null for the product folder
+    const char *pcFile;
+};
+
+constexpr CapFileKind kCapFileKinds[] = {
+    {"board", "hardware/board", "cap_board.json"},
+    {"sensor", "hardware/sensor", "cap_sensor.json"},
+    {"lens", "hardware/lens", "cap_lens.json"},
+    {"patch", nullptr, "cap_patch.json"},
+    {"hardwareindex", nullptr, "hardwareindex.json"},
+};
+
+const CapFileKind *FindKind(const char *pcCap) {
+    for (const CapFileKind &stKind : kCapFileKinds)
+        if (strcmp(stKind.pcKind, pcCap) == 0) return &stKind;
+    return nullptr;
+}
+
+}  // namespace
+
+extern "C" DEVCAP_API int CAP_GetProductFolder(unsigned short usSize, char *pcFolder) {
+    if (pcFolder == nullptr) {
+        CAP_LOG(cap::kLogError, "CAP_GetProductName para is ptr null");
+        return -2;
+    }
+    if (usSize == 0) {
+        CAP_LOG(cap::kLogError, "para out of range.");
+        return -4;
+    }
+    const char *pcDevName = g_pstBoardCap->acDevName;
+    char acWork[CAP_NAME_LEN] = {0};
+    size_t ulLen = strnlen(pcDevName, sizeof(acWork) - 1);
+    memcpy(acWork, pcDevName, ulLen);
+    if (strchr(acWork, '(') != nullptr) {
+        // NAME(X) names the folder NAME_X: the closing character goes, the
+        // first '(' becomes '_'.
+        memset(acWork, 0, sizeof(acWork));
+        memcpy(acWork, pcDevName, ulLen - 1);
+        char *pcOpen = strchr(acWork, '(');
+        if (pcOpen != nullptr) *pcOpen = '_';
+    } else {
+        char *pcSlash = strchr(acWork, '/');
+        if (pcSlash != nullptr) *pcSlash = '_';
+    }
+    cap::CopyOutText(pcFolder, usSize, acWork);
+    return 0;
+}
+
+int cap_GetOneCapFilesPath(const char *pcCap, const char *pcName, char *pcOutCapPath) {
+    if (pcCap == nullptr || pcName == nullptr || pcOutCapPath == nullptr) {
+        CAP_LOG(cap::kLogError, "cap_GetOneCapFilesPath para is null ptr\n");
+        return -2;
+    }
+    if (pcCap[0] == '\0' || pcName[0] == '\0') {
+        CAP_LOG(cap::kLogError, " cap_GetOneCapFilesPath para is invalid!\n");
+        return -4;
+    }
+    const CapFileKind *pstKind = FindKind(pcCap);
+    if (pstKind == nullptr) {
+        CAP_LOG(cap::kLogInfo, "pcCap = %s is invalid\n", pcCap);
+        return -1;
+    }
+    // A path too long for its field is cut without a message; the cut path is
+    // what is tested and stored.
+    char acPath[CAP_PATH_LEN] = {0};
+    if (pstKind->pcShared != nullptr)
+        snprintf(acPath, kPathBound, "%s/%s/%s/%s", kRootDir, pstKind->pcShared, pcName,
+                 pstKind->pcFile);
+    else
+        snprintf(acPath, kPathBound, "%s/%s/%s", kRootDir, pcName, pstKind->pcFile);
+    strncpy(pcOutCapPath, acPath, CAP_PATH_LEN - 1);
+    pcOutCapPath[CAP_PATH_LEN - 1] = '\0';
+    CAP_LOG(cap::kLogInfo, "pcOutCapPath = %s\n", pcOutCapPath);
+    if (cap::FileAccess(pcOutCapPath) != 0) {
+        CAP_LOG(cap::kLogError, "%s PATH error!\n", pcOutCapPath);
+        return -1;
+    }
+    return 0;
+}
+
+void cap_CapPathInit(void) {
+    memset(g_pstCapFiles->acPatchPath, 0, sizeof(g_pstCapFiles->acPatchPath));
+    memset(g_pstCapFiles->acBoardPath, 0, sizeof(g_pstCapFiles->acBoardPath));
+    memset(g_pstCapFiles->aacLensPath, 0, sizeof(g_pstCapFiles->aacLensPath));
+    memset(g_pstCapFiles->aacSensorPath, 0, sizeof(g_pstCapFiles->aacSensorPath));
+}
+
+int cap_GetCapFilesPath(void) {
+    cap_CapPathInit();
+    unsigned short usSensorNum = g_pstSensorCap->usSensorNum;
+    unsigned short usLensNum = g_pstLensCap->usLensNum;
+
+    int iRet = cap_GetOneCapFilesPath("board", g_pstBoardCap->acBoardType,
+                                      g_pstCapFiles->acBoardPath);
+    if (iRet != 0) {
+        CAP_LOG(cap::kLogError, "Init Board Path Fail ! \n");
+        return iRet;
+    }
+    // An index may count more channels than the record holds; such a channel
+    // has no name, so it fails here like an entry without one.
+    char acNoChannel[CAP_PATH_LEN] = {0};
+    for (unsigned short i = 0; i < usSensorNum; ++i) {
+        bool bInRecord = i < CAP_MAX_CHANNEL;
+        iRet = cap_GetOneCapFilesPath("sensor", bInRecord ? g_pstSensorCap->aacSensorName[i] : "",
+                                      bInRecord ? g_pstCapFiles->aacSensorPath[i] : acNoChannel);
+        if (iRet != 0) {
+            CAP_LOG(cap::kLogError, "Init Sensor Path Fail ! \n");
+            return iRet;
+        }
+    }
+    for (unsigned short i = 0; i < usLensNum; ++i) {
+        bool bInRecord = i < CAP_MAX_CHANNEL;
+        iRet = cap_GetOneCapFilesPath("lens", bInRecord ? g_pstLensCap->aacLensName[i] : "",
+                                      bInRecord ? g_pstCapFiles->aacLensPath[i] : acNoChannel);
+        if (iRet != 0) {
+            CAP_LOG(cap::kLogError, "Init Lens Path Fail ! \n");
+            return iRet;
+        }
+    }
+    char acFolder[CAP_NAME_LEN] = {0};
+    iRet = CAP_GetProductFolder(sizeof(acFolder), acFolder);
+    if (iRet != 0) {
+        CAP_LOG(cap::kLogError, "Get Cap_path.json Folder Path Fail ! \n");
+        return iRet;
+    }
+    iRet = cap_GetOneCapFilesPath("patch", acFolder, g_pstCapFiles->acPatchPath);
+    if (iRet != 0) {
+        CAP_LOG(cap::kLogError, "Init Patch Path Fail ! \n");
+        return iRet;
+    }
+    return 0;
+}
+
+extern "C" DEVCAP_API int CAP_GetConfigIspFolder(unsigned short usChn, unsigned short usSize,
+                                                 char *pcFolder) {
+    if (pcFolder == nullptr) {
+        CAP_LOG(cap::kLogError, " para is null!\n");
+        return -2;
+    }
+    if (usChn >= CAP_MAX_CHANNEL || usSize == 0) {
+        CAP_LOG(cap::kLogError, "para out of range.");
+        return -4;
+    }
+    const char *pcSensor = g_pstSensorCap->aacSensorName[usChn];
+    const char *pcLens = g_pstLensCap->aacLensName[usChn];
+    // 9 + 1 + 11 + 1 + 11 characters at most: always fits.
+    char acWork[40] = {0};
+    if (g_pstLensCap->aeLensType[usChn] == CAP_LENS_FIXED) {
+        const char *pcName2 = g_pstLensCap->aacLensName2[usChn];
+        snprintf(acWork, sizeof(acWork), "%s-%s-%s", pcSensor, pcLens,
+                 pcName2[0] != '\0' ? pcName2 : g_pstLensCap->aacFixDistanceName[usChn]);
+    } else {
+        snprintf(acWork, sizeof(acWork), "%s-%s", pcSensor, pcLens);
+    }
+    cap::CopyOutText(pcFolder, usSize, acWork);
+    return 0;
+}

@@ -2,8 +2,45 @@
 #include <string.h>
 
 #include "core/core.h"
+#include "patch/patch.h"
 #include "platform/log.h"
 #include "platform/sysfile.h"
+
+namespace {
+
+constexpr char kDefaultDevName[] = "IPC-DEFAULT";
+constexpr char kDefaultProductDir[] = "/usr/bin/IPC-DEFAULT";
+
+void SetDefaultDevName() {
+    strncpy(g_pstBoardCap->acDevName, kDefaultDevName, sizeof(g_pstBoardCap->acDevName) - 1);
+}
+
+// The device name, and unless the default product folder decided it in
+// equipment mode, the product name of the tag and the device parameter.
+// Its messages are start-up's own.
+void SettleDeviceName(cap::Site site) {
+    BoardCap *pstBoard = g_pstBoardCap;
+    memset(pstBoard->acDevName, 0, sizeof(pstBoard->acDevName));
+    if (SYS_IsEquipmentMode() == 1) {
+        CAP_LOG_AT(site, cap::kLogInfo, "Equipment Mode.");
+        // A factory image ships the default product: it is the device.
+        if (cap::FileAccess(kDefaultProductDir) == 0) {
+            SetDefaultDevName();
+            return;
+        }
+        if (cap_GetDeviceName(sizeof(pstBoard->acDevName), pstBoard->acDevName) != 0 ||
+            pstBoard->acDevName[0] == '\0')
+            CAP_LOG_AT(site, cap::kLogError, "equipment mode without IPC-DEFAULT and rfid.\n");
+    } else if (cap_GetDeviceName(sizeof(pstBoard->acDevName), pstBoard->acDevName) != 0 ||
+               pstBoard->acDevName[0] == '\0') {
+        SetDefaultDevName();
+        CAP_LOG_AT(site, cap::kLogInfo, "cap_GetDeviceName return value error.use DEFAULT type\n");
+    }
+    cap_GetDevNameFromElecTag(sizeof(pstBoard->acProductName), pstBoard->acProductName);
+    cap_GetDeviceParam(sizeof(pstBoard->acDevParam), pstBoard->acDevParam);
+}
+
+}  // namespace
 
 extern "C" DEVCAP_API int CAP_CapInit(void) {
     memset(&g_stDevCap, 0, sizeof(g_stDevCap));
@@ -14,5 +51,41 @@ extern "C" DEVCAP_API int CAP_CapInit(void) {
     g_pstLensCap = &g_stDevCap.stLensCap;
     g_pstPatchCap = &g_stDevCap.stPatchCap;
     LOG_SetLevel(cap::kLogModule, cap::kLogDebug);
-    return -1;
+    // A camera whose files carry no "LedInfo" has no lights: the LED table
+    // starts at its reset values, not as cleared.
+    cap_PatchLedInfoValInit();
+
+    SettleDeviceName(CAP_HERE);
+
+    int iRet = cap_ParseHardwareIndex();
+    if (iRet != 0) {
+        CAP_LOG(cap::kLogError, "Parse Hardware index fail!\n");
+        return iRet;
+    }
+    iRet = cap_GetCapFilesPath();
+    if (iRet != 0) {
+        CAP_LOG(cap::kLogError, "Get capa files path fail!\n");
+        return iRet;
+    }
+    iRet = cap_BoardCapInit();
+    if (iRet != 0) {
+        CAP_LOG(cap::kLogError, "CAP_BoardCapInit return value error.\n");
+        return iRet;
+    }
+    iRet = cap_SensorInitAll();
+    if (iRet != 0) {
+        CAP_LOG(cap::kLogError, "CAP_SensorInitAll return value error.\n");
+        return iRet;
+    }
+    iRet = cap_LensInitAll();
+    if (iRet != 0) {
+        CAP_LOG(cap::kLogError, "CAP_LensCapInit return value error.\n");
+        return iRet;
+    }
+    iRet = cap_PatchCapInit();
+    if (iRet != 0) {
+        CAP_LOG(cap::kLogError, "CAP_PatchCapInit return value error.\n");
+        return iRet;
+    }
+    return 0;
 }
