@@ -1,36 +1,15 @@
 // Board vocabulary: the words (and numbers) of the board file turned into the
 // numbers of the exported enumerations. Each matcher is a word table and one
-// use of MatchWord; comparison is exact and case-sensitive on the whole text.
-#include <string.h>
-
+// use of cap::MatchWord; comparison is exact and case-sensitive on the whole
+// text.
 #include "board/board.h"
 #include "platform/log.h"
+#include "platform/words.h"
 
 namespace {
 
-template <typename E>
-struct Word {
-    const char *pcText;
-    E enVal;
-};
-
-// Whether an unrecognised text is reported.
-enum class Unknown { kLog, kSilent };
-
-// The member whose text equals pcVal; a null text logs NullMsg (error), an
-// unrecognised one BadMsg (info, with the text) unless silent; both give enBad.
-template <cap::LogText NullMsg, cap::LogText BadMsg, Unknown Report, typename E, size_t N>
-E MatchWord(cap::Site site, const Word<E> (&astWords)[N], const char *pcVal, E enBad) {
-    if (pcVal == nullptr) {
-        CAP_LOG_AT(site, cap::kLogError, NullMsg);
-        return enBad;
-    }
-    for (const Word<E> &stWord : astWords) {
-        if (strcmp(stWord.pcText, pcVal) == 0) return stWord.enVal;
-    }
-    if constexpr (Report == Unknown::kLog) CAP_LOG_AT(site, cap::kLogInfo, BadMsg, pcVal);
-    return enBad;
-}
+using cap::Unknown;
+using cap::Word;
 
 constexpr Word<CameraType> kCameraWords[] = {
     {"Dome", CAP_CAMERA_DOME}, {"Bullet", CAP_CAMERA_BULLET}, {"Box", CAP_CAMERA_BOX},
@@ -47,12 +26,14 @@ constexpr Word<SocType> kSocWords[] = {
 };
 
 constexpr Word<MotorType> kMotorWords[] = {
-    {"an41908a", CAP_MOTOR_AN41908A}, {"ms41908", CAP_MOTOR_MS41908},
+    {"an41908a", CAP_MOTOR_AN41908A},
+    {"ms41908", CAP_MOTOR_MS41908},
     {"drv8837", CAP_MOTOR_DRV8837},
 };
 
 constexpr Word<HardCtlType> kHardCtlWords[] = {
-    {"soc", CAP_HARDCTL_SOC}, {"fpga", CAP_HARDCTL_FPGA},
+    {"soc", CAP_HARDCTL_SOC},
+    {"fpga", CAP_HARDCTL_FPGA},
 };
 
 constexpr Word<FpgaI2cBus> kFpgaI2cWords[] = {
@@ -61,37 +42,49 @@ constexpr Word<FpgaI2cBus> kFpgaI2cWords[] = {
 };
 
 constexpr Word<AlarmType> kAlarmWords[] = {
-    {"gpio", CAP_ALARM_GPIO}, {"mcu", CAP_ALARM_MCU}, {"i2c", CAP_ALARM_I2C},
+    {"gpio", CAP_ALARM_GPIO},
+    {"mcu", CAP_ALARM_MCU},
+    {"i2c", CAP_ALARM_I2C},
 };
 
 constexpr Word<IrisType> kIrisWords[] = {
-    {"fixed", CAP_IRIS_FIXED},     {"open_close", CAP_IRIS_OPEN_CLOSE},
-    {"linear", CAP_IRIS_LINEAR},   {"soc_ctl", CAP_IRIS_SOC_CTL},
+    {"fixed", CAP_IRIS_FIXED},   {"open_close", CAP_IRIS_OPEN_CLOSE},
+    {"linear", CAP_IRIS_LINEAR}, {"soc_ctl", CAP_IRIS_SOC_CTL},
     {"none", CAP_IRIS_NONE},
 };
 
 constexpr Word<IrcutType> kIrcutWords[] = {
-    {"vir141_ar", CAP_IRCUT_VIR141_AR},       {"dc", CAP_IRCUT_DC},
-    {"t5291icr", CAP_IRCUT_T5291ICR},         {"pe457pol", CAP_IRCUT_PE457POL},
-    {"vir141_polar", CAP_IRCUT_VIR141_POLAR}, {"t5215icr", CAP_IRCUT_T5215ICR},
+    {"vir141_ar", CAP_IRCUT_VIR141_AR},
+    {"dc", CAP_IRCUT_DC},
+    {"t5291icr", CAP_IRCUT_T5291ICR},
+    {"pe457pol", CAP_IRCUT_PE457POL},
+    {"vir141_polar", CAP_IRCUT_VIR141_POLAR},
+    {"t5215icr", CAP_IRCUT_T5215ICR},
     {"none", CAP_IRCUT_NONE},
 };
 
 constexpr Word<VideoType> kVideoWords[] = {
-    {"sdi", CAP_VIDEO_SDI}, {"cvbs", CAP_VIDEO_CVBS}, {"lcd", CAP_VIDEO_LCD},
+    {"sdi", CAP_VIDEO_SDI},
+    {"cvbs", CAP_VIDEO_CVBS},
+    {"lcd", CAP_VIDEO_LCD},
     {"hdmi", CAP_VIDEO_HDMI},
 };
 
 constexpr Word<CvbsType> kCvbsWords[] = {
-    {"adv7393", CAP_CVBS_ADV7393}, {"gm7121", CAP_CVBS_GM7121},
+    {"adv7393", CAP_CVBS_ADV7393},
+    {"gm7121", CAP_CVBS_GM7121},
 };
 
 constexpr Word<WifiType> kWifiWords[] = {
-    {"none", CAP_WIFI_NONE}, {"usb", CAP_WIFI_USB}, {"serial", CAP_WIFI_SERIAL},
+    {"none", CAP_WIFI_NONE},
+    {"usb", CAP_WIFI_USB},
+    {"serial", CAP_WIFI_SERIAL},
 };
 
 constexpr Word<WifiMode> kWifiModeWords[] = {
-    {"ap", CAP_WIFI_MODE_AP}, {"sta", CAP_WIFI_MODE_STA}, {"apsta", CAP_WIFI_MODE_APSTA},
+    {"ap", CAP_WIFI_MODE_AP},
+    {"sta", CAP_WIFI_MODE_STA},
+    {"apsta", CAP_WIFI_MODE_APSTA},
 };
 
 constexpr Word<DevPosition> kPositionWords[] = {
@@ -100,105 +93,121 @@ constexpr Word<DevPosition> kPositionWords[] = {
 };
 
 constexpr Word<McuType> kMcuWords[] = {
-    {"DriverGD", CAP_MCU_DRIVER_GD}, {"DriverST", CAP_MCU_DRIVER_ST},
-    {"AlarmGD", CAP_MCU_ALARM_GD},   {"AlarmNT", CAP_MCU_ALARM_NT},
-    {"WiperNT", CAP_MCU_WIPER_NT},   {"WiperST", CAP_MCU_WIPER_ST},
+    {"DriverGD", CAP_MCU_DRIVER_GD}, {"DriverST", CAP_MCU_DRIVER_ST}, {"AlarmGD", CAP_MCU_ALARM_GD},
+    {"AlarmNT", CAP_MCU_ALARM_NT},   {"WiperNT", CAP_MCU_WIPER_NT},   {"WiperST", CAP_MCU_WIPER_ST},
 };
 
 // Capitalised, unlike the "none" of the Wi-Fi, iris and IR-cut words.
 constexpr Word<FanHeatCtlType> kFanHeatWords[] = {
-    {"None", CAP_FANHEAT_NONE}, {"Gpio", CAP_FANHEAT_GPIO}, {"Mcu", CAP_FANHEAT_MCU},
+    {"None", CAP_FANHEAT_NONE},
+    {"Gpio", CAP_FANHEAT_GPIO},
+    {"Mcu", CAP_FANHEAT_MCU},
 };
 
 }  // namespace
 
 CameraType cap_MatchCameraType(const char *pcVal) {
-    return MatchWord<"cap_MatchCameraType para is null ptr!\n",
-                     "cap_MatchCameraType para is invalid:pcVal=%s !\n", Unknown::kLog>(
-        CAP_HERE, kCameraWords, pcVal, CameraType{CAP_CAMERA_INVALID});
+    constexpr CameraType enBad = CAP_CAMERA_INVALID;
+    return cap::MatchWord<"cap_MatchCameraType para is null ptr!\n",
+                          "cap_MatchCameraType para is invalid:pcVal=%s !\n", Unknown::kLog>(
+        CAP_HERE, kCameraWords, pcVal, enBad, enBad);
 }
 
 SocType cap_MatchSocType(const char *pcVal) {
-    return MatchWord<"Cap_MatchSocType para is null ptr!\n",
-                     "Cap_MatchSocType para is invalid:pcVal=%s!\n", Unknown::kLog>(
-        CAP_HERE, kSocWords, pcVal, SocType{CAP_SOC_INVALID});
+    constexpr SocType enBad = CAP_SOC_INVALID;
+    return cap::MatchWord<"Cap_MatchSocType para is null ptr!\n",
+                          "Cap_MatchSocType para is invalid:pcVal=%s!\n", Unknown::kLog>(
+        CAP_HERE, kSocWords, pcVal, enBad, enBad);
 }
 
 MotorType cap_MatchMotorType(const char *pcVal) {
-    return MatchWord<"cap_MatchMotorType para is null ptr!\n",
-                     "cap_MatchMotorType para is invalid:pcVal=%s!\n", Unknown::kLog>(
-        CAP_HERE, kMotorWords, pcVal, MotorType{CAP_MOTOR_INVALID});
+    constexpr MotorType enBad = CAP_MOTOR_INVALID;
+    return cap::MatchWord<"cap_MatchMotorType para is null ptr!\n",
+                          "cap_MatchMotorType para is invalid:pcVal=%s!\n", Unknown::kLog>(
+        CAP_HERE, kMotorWords, pcVal, enBad, enBad);
 }
 
 HardCtlType cap_MatchHardCtl(const char *pcVal) {
-    return MatchWord<"cap_MatchHardCtl para is null ptr!\n",
-                     "cap_MatchHardCtl para is invalid:pcVal=%s\n", Unknown::kLog>(
-        CAP_HERE, kHardCtlWords, pcVal, HardCtlType{CAP_HARDCTL_INVALID});
+    constexpr HardCtlType enBad = CAP_HARDCTL_INVALID;
+    return cap::MatchWord<"cap_MatchHardCtl para is null ptr!\n",
+                          "cap_MatchHardCtl para is invalid:pcVal=%s\n", Unknown::kLog>(
+        CAP_HERE, kHardCtlWords, pcVal, enBad, enBad);
 }
 
 FpgaI2cBus cap_MatchFGPGAI2cCtl(const char *pcVal) {
-    return MatchWord<"Cap_MatchFGPGAI2cCtl para is null ptr!\n",
-                     "Cap_MatchFGPGAI2cCtl para is invalid: pcVal=%s !\n", Unknown::kLog>(
-        CAP_HERE, kFpgaI2cWords, pcVal, FpgaI2cBus{CAP_FPGA_I2C_INVALID});
+    constexpr FpgaI2cBus enBad = CAP_FPGA_I2C_INVALID;
+    return cap::MatchWord<"Cap_MatchFGPGAI2cCtl para is null ptr!\n",
+                          "Cap_MatchFGPGAI2cCtl para is invalid: pcVal=%s !\n", Unknown::kLog>(
+        CAP_HERE, kFpgaI2cWords, pcVal, enBad, enBad);
 }
 
 AlarmType cap_MatchAlarmType(const char *pcVal) {
-    return MatchWord<"Cap_MatchAlarmType para is null ptr!\n",
-                     "Cap_MatchAlarmType para is invalid : pcJsonVal = %s !\n", Unknown::kLog>(
-        CAP_HERE, kAlarmWords, pcVal, AlarmType{CAP_ALARM_INVALID});
+    constexpr AlarmType enBad = CAP_ALARM_INVALID;
+    return cap::MatchWord<"Cap_MatchAlarmType para is null ptr!\n",
+                          "Cap_MatchAlarmType para is invalid : pcJsonVal = %s !\n", Unknown::kLog>(
+        CAP_HERE, kAlarmWords, pcVal, enBad, enBad);
 }
 
 IrisType cap_MatchIrisType(const char *pcVal) {
-    return MatchWord<"cap_MatchIrisType params is null ptr!\n",
-                     "cap_MatchIrisType para is invalid : pcJsonVal = %s!\n", Unknown::kLog>(
-        CAP_HERE, kIrisWords, pcVal, IrisType{CAP_IRIS_INVALID});
+    constexpr IrisType enBad = CAP_IRIS_INVALID;
+    return cap::MatchWord<"cap_MatchIrisType params is null ptr!\n",
+                          "cap_MatchIrisType para is invalid : pcJsonVal = %s!\n", Unknown::kLog>(
+        CAP_HERE, kIrisWords, pcVal, enBad, enBad);
 }
 
 IrcutType cap_MatchIrcutType(const char *pcVal) {
-    return MatchWord<"cap_MatchIrcutType params is null!\n",
-                     "cap_MatchIrcutType para is invalid :pcJsonVal = %s\n", Unknown::kLog>(
-        CAP_HERE, kIrcutWords, pcVal, IrcutType{CAP_IRCUT_INVALID});
+    constexpr IrcutType enBad = CAP_IRCUT_INVALID;
+    return cap::MatchWord<"cap_MatchIrcutType params is null!\n",
+                          "cap_MatchIrcutType para is invalid :pcJsonVal = %s\n", Unknown::kLog>(
+        CAP_HERE, kIrcutWords, pcVal, enBad, enBad);
 }
 
 VideoType cap_MatchVideoType(const char *pcVal) {
-    return MatchWord<"cap_MatchVideoType params is null!\n",
-                     "cap_MatchVideoType para is invalid :pcJsonVal = %s\n", Unknown::kLog>(
-        CAP_HERE, kVideoWords, pcVal, VideoType{CAP_VIDEO_INVALID});
+    constexpr VideoType enBad = CAP_VIDEO_INVALID;
+    return cap::MatchWord<"cap_MatchVideoType params is null!\n",
+                          "cap_MatchVideoType para is invalid :pcJsonVal = %s\n", Unknown::kLog>(
+        CAP_HERE, kVideoWords, pcVal, enBad, enBad);
 }
 
 CvbsType cap_MatchCvbsType(const char *pcVal) {
-    return MatchWord<"cap_MatchCvbsType params is null!\n",
-                     "cap_MatchCvbsType para is invalid :pcJsonVal = %s\n", Unknown::kLog>(
-        CAP_HERE, kCvbsWords, pcVal, CvbsType{CAP_CVBS_INVALID});
+    constexpr CvbsType enBad = CAP_CVBS_INVALID;
+    return cap::MatchWord<"cap_MatchCvbsType params is null!\n",
+                          "cap_MatchCvbsType para is invalid :pcJsonVal = %s\n", Unknown::kLog>(
+        CAP_HERE, kCvbsWords, pcVal, enBad, enBad);
 }
 
 WifiType cap_MatchWifiType(const char *pcVal) {
-    return MatchWord<"cap_MatchWifiType para is null ptr!\n",
-                     "cap_MatchWifiType para is invalid:pcJsonVal = %s!\n", Unknown::kLog>(
-        CAP_HERE, kWifiWords, pcVal, WifiType{CAP_WIFI_INVALID});
+    constexpr WifiType enBad = CAP_WIFI_INVALID;
+    return cap::MatchWord<"cap_MatchWifiType para is null ptr!\n",
+                          "cap_MatchWifiType para is invalid:pcJsonVal = %s!\n", Unknown::kLog>(
+        CAP_HERE, kWifiWords, pcVal, enBad, enBad);
 }
 
 // No mode (0) stands for a missing or unrecognised text.
 WifiMode cap_MatchWifiMode(const char *pcVal) {
-    return MatchWord<"cap_MatchWifiMode params is null!\n",
-                     "cap_MatchWifiMode para is invalid :pcJsonVal = %s\n", Unknown::kLog>(
-        CAP_HERE, kWifiModeWords, pcVal, WifiMode{CAP_WIFI_MODE_NONE});
+    constexpr WifiMode enBad = CAP_WIFI_MODE_NONE;
+    return cap::MatchWord<"cap_MatchWifiMode params is null!\n",
+                          "cap_MatchWifiMode para is invalid :pcJsonVal = %s\n", Unknown::kLog>(
+        CAP_HERE, kWifiModeWords, pcVal, enBad, enBad);
 }
 
 DevPosition cap_MatchDevPosition(const char *pcVal) {
-    return MatchWord<"cap_MatchDevPosition params is null!\n",
-                     "cap_MatchDevPosition para is invalid :pcJsonVal = %s\n", Unknown::kLog>(
-        CAP_HERE, kPositionWords, pcVal, DevPosition{CAP_POS_INVALID});
+    constexpr DevPosition enBad = CAP_POS_INVALID;
+    return cap::MatchWord<"cap_MatchDevPosition params is null!\n",
+                          "cap_MatchDevPosition para is invalid :pcJsonVal = %s\n", Unknown::kLog>(
+        CAP_HERE, kPositionWords, pcVal, enBad, enBad);
 }
 
 McuType cap_MatchMcuType(const char *pcVal) {
-    return MatchWord<"invalid params!\n", "", Unknown::kSilent>(CAP_HERE, kMcuWords, pcVal,
-                                                               McuType{CAP_MCU_INVALID});
+    constexpr McuType enBad = CAP_MCU_INVALID;
+    return cap::MatchWord<"invalid params!\n", "", Unknown::kSilent>(CAP_HERE, kMcuWords, pcVal,
+                                                                     enBad, enBad);
 }
 
 FanHeatCtlType cap_MatchFanHeatCtlType(const char *pcVal) {
-    return MatchWord<"invalid params!\n", "", Unknown::kSilent>(
-        CAP_HERE, kFanHeatWords, pcVal, FanHeatCtlType{CAP_FANHEAT_INVALID});
+    constexpr FanHeatCtlType enBad = CAP_FANHEAT_INVALID;
+    return cap::MatchWord<"invalid params!\n", "", Unknown::kSilent>(CAP_HERE, kFanHeatWords, pcVal,
+                                                                     enBad, enBad);
 }
 
 MemWidth cap_MatchMemWidth(unsigned short usBits) {

@@ -198,4 +198,83 @@ int BlockOut(Site site, const T &block, void *pOut) {
     return 0;
 }
 
+// Leading entries of row iRow that are not the empty mark; a row outside the
+// table: Msg and iBad.
+template <LogText Msg, typename T, size_t R, size_t C, typename I>
+int RowLeadingOr(Site site, const T (&aaTable)[R][C], I iRow, T empty, int iBad) {
+    if (!InSlots<R>(iRow)) {
+        CAP_LOG_AT(site, kLogError, Msg);
+        return iBad;
+    }
+    return CountLeading(aaTable[iRow], empty);
+}
+
+// Which index of a cell query is tested first.
+enum class Axis { kRow, kColumn };
+
+// One cell of a table, both indices tested, in the order Order names: the
+// first failing test logs FirstMsg with the index and its capacity, the second
+// SecondMsg; either gives iBad.
+template <LogText FirstMsg, LogText SecondMsg, Axis Order, typename T, size_t R, size_t C>
+int CellOr(Site site, const T (&aaTable)[R][C], int iRow, int iCol, int iBad) {
+    if constexpr (Order == Axis::kRow) {
+        if (!InSlots<R>(iRow)) {
+            CAP_LOG_AT(site, kLogError, FirstMsg, iRow, static_cast<int>(R));
+            return iBad;
+        }
+        if (!InSlots<C>(iCol)) {
+            CAP_LOG_AT(site, kLogError, SecondMsg);
+            return iBad;
+        }
+    } else {
+        if (!InSlots<C>(iCol)) {
+            CAP_LOG_AT(site, kLogError, FirstMsg, iCol, static_cast<int>(C));
+            return iBad;
+        }
+        if (!InSlots<R>(iRow)) {
+            CAP_LOG_AT(site, kLogError, SecondMsg);
+            return iBad;
+        }
+    }
+    return static_cast<int>(aaTable[iRow][iCol]);
+}
+
+// Copy the first iRows x iCols entries of a table, read row by row as one
+// flat run of R x C entries (a prefix, not a sub-matrix), to the caller. The
+// buffer is tested first (-2, NullMsg), then iRows against 1..R (RowsMsg),
+// then iCols against 1..C (ColsMsg); a bad count gives -4.
+template <LogText NullMsg, LogText RowsMsg, LogText ColsMsg, typename T, size_t R, size_t C,
+          typename O>
+int CopyFlatPrefix(Site site, const T (&aaTable)[R][C], int iRows, int iCols, O *pOut) {
+    if (pOut == nullptr) {
+        CAP_LOG_AT(site, kLogError, NullMsg);
+        return -2;
+    }
+    if (!InCount<R>(iRows)) {
+        CAP_LOG_AT(site, kLogError, RowsMsg);
+        return -4;
+    }
+    if (!InCount<C>(iCols)) {
+        CAP_LOG_AT(site, kLogError, ColsMsg);
+        return -4;
+    }
+    const size_t ulNum = static_cast<size_t>(iRows) * static_cast<size_t>(iCols);
+    for (size_t i = 0; i < ulNum; ++i) pOut[i] = static_cast<O>(aaTable[i / C][i % C]);
+    return 0;
+}
+
+// Hand each of the N slots of a table to its own output, in slot order; any
+// null output: NullMsg and iNull, nothing written.
+template <LogText NullMsg, typename T, size_t N, typename... O>
+int SpreadOut(Site site, const T (&aTable)[N], int iNull, O *...pOut) {
+    static_assert(sizeof...(O) == N, "one output per slot");
+    if (((pOut == nullptr) || ...)) {
+        CAP_LOG_AT(site, kLogError, NullMsg);
+        return iNull;
+    }
+    size_t i = 0;
+    ((*pOut = static_cast<O>(aTable[i++])), ...);
+    return 0;
+}
+
 }  // namespace cap

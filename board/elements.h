@@ -1,0 +1,85 @@
+// Filling fixed-size fields of the board record from JSON arrays. Every
+// helper stops at the field's capacity: surplus elements are dropped, and an
+// element of the wrong shape where a row is expected is skipped.
+#pragma once
+
+#include <json-c/json.h>
+#include <stddef.h>
+
+#include "devcap.h"
+#include "platform/json.h"
+
+namespace cap {
+
+// Element i of the array, read with the integer accessor, into slot i.
+template <typename T, size_t N>
+void FillInts(T (&aTable)[N], json_object *pstArray) {
+    const size_t ulLen = ArrayLen(pstArray);
+    for (size_t i = 0; i < ulLen && i < N; ++i)
+        aTable[i] = static_cast<T>(json_object_get_int(ArrayAt(pstArray, i)));
+}
+
+// Element i of the array, read with the text accessor (a non-text element
+// yields its JSON text, a null one no text), through Match into slot i.
+template <auto Match, typename E, size_t N>
+void FillWords(E (&aTable)[N], json_object *pstArray) {
+    const size_t ulLen = ArrayLen(pstArray);
+    for (size_t i = 0; i < ulLen && i < N; ++i)
+        aTable[i] = Match(json_object_get_string(ArrayAt(pstArray, i)));
+}
+
+// Element i of the array, itself an array of integers, into row i. An element
+// that is not an array leaves its row as it was.
+template <typename T, size_t R, size_t C>
+void FillRows(T (&aaTable)[R][C], json_object *pstArray) {
+    const size_t ulLen = ArrayLen(pstArray);
+    for (size_t i = 0; i < ulLen && i < R; ++i) {
+        json_object *pstRow = ArrayAt(pstArray, i);
+        if (IsType(pstRow, json_type_array)) FillInts(aaTable[i], pstRow);
+    }
+}
+
+// Slots 0..N-1 from elements 0..N-1 whatever the array's length: a missing
+// element reads as no text, which Match reports and answers with its invalid
+// member.
+template <auto Match, typename E, size_t N>
+void ReadWords(E (&aTable)[N], json_object *pstArray) {
+    for (size_t i = 0; i < N; ++i) aTable[i] = Match(json_object_get_string(ArrayAt(pstArray, i)));
+}
+
+// Element i of an I2C location array: 0, 1 and 2 land in the first, third
+// and second value, each cut to 16 bits.
+inline void SetI2cVal(I2cInfo &stI2c, size_t ulIndex, int iVal) {
+    const unsigned short usVal = static_cast<unsigned short>(iVal);
+    if (ulIndex == 0)
+        stI2c.usVal0 = usVal;
+    else if (ulIndex == 1)
+        stI2c.usVal2 = usVal;
+    else if (ulIndex == 2)
+        stI2c.usVal1 = usVal;
+}
+
+// The three values from elements 0..2 whatever the array's length (a missing
+// element reads as 0).
+inline void ReadI2cInfo(I2cInfo &stI2c, json_object *pstArray) {
+    for (size_t i = 0; i < 3; ++i) SetI2cVal(stI2c, i, json_object_get_int(ArrayAt(pstArray, i)));
+}
+
+// Only the values whose element exists; the others keep theirs.
+inline void FillI2cInfo(I2cInfo &stI2c, json_object *pstArray) {
+    const size_t ulLen = ArrayLen(pstArray);
+    for (size_t i = 0; i < ulLen && i < 3; ++i)
+        SetI2cVal(stI2c, i, json_object_get_int(ArrayAt(pstArray, i)));
+}
+
+template <typename T, size_t N>
+void SetAll(T (&aTable)[N], T val) {
+    for (T &slot : aTable) slot = val;
+}
+
+template <typename T, size_t R, size_t C>
+void SetAll(T (&aaTable)[R][C], T val) {
+    for (T(&aRow)[C] : aaTable) SetAll(aRow, val);
+}
+
+}  // namespace cap
