@@ -1,17 +1,12 @@
 // Sensor and lens vocabulary: the model words of the hardware index to the
 // numbers stored in the record. Words compare exactly and case-sensitively.
-#include <string.h>
-
 #include "core/core.h"
 #include "platform/log.h"
+#include "platform/words.h"
 
 namespace {
 
-template <typename E>
-struct Word {
-    const char *pcText;
-    E enVal;
-};
+using cap::Word;
 
 constexpr Word<SensorType> kSensorWords[] = {
     {"imx385", CAP_SENSOR_IMX385},   {"imx185", CAP_SENSOR_IMX185},
@@ -47,29 +42,29 @@ constexpr Word<FixDistance> kFixDistanceWords[] = {
     {"8mm", CAP_FIX_8MM},     {"12mm", CAP_FIX_12MM},   {"box", CAP_FIX_BOX},
 };
 
-// The member of a word; a word of no member gives the invalid member
-// silently, a missing word is logged.
+// Unknown words are silent; a missing word is logged.
 template <typename E, size_t N>
-E MatchWord(cap::Site site, const Word<E> (&astWords)[N], const char *pcVal, E enInvalid) {
-    if (pcVal == nullptr) {
-        CAP_LOG_AT(site, cap::kLogError, "invalid params!\n");
-        return enInvalid;
-    }
-    for (const Word<E> &stWord : astWords)
-        if (strcmp(stWord.pcText, pcVal) == 0) return stWord.enVal;
-    return enInvalid;
+E MatchModelWord(cap::Site site, const Word<E> (&astWords)[N], const char *pcVal, E enInvalid) {
+    return cap::MatchWord<"invalid params!\n", "", cap::Unknown::kSilent>(site, astWords, pcVal,
+                                                                         enInvalid, enInvalid);
 }
+
+static_assert(cap::FindWord(kSensorWords, "imx307")->enVal == 10);
+static_assert(cap::FindWord(kSensorWords, "imx485")->enVal == 18);
+static_assert(cap::FindWord(kLensWords, "fixed")->enVal == 5);
+static_assert(cap::FindWord(kLensWords, "fg20060")->enVal == 25);
+static_assert(cap::FindWord(kFixDistanceWords, "4mm") == nullptr);
 
 }  // namespace
 
 SensorType cap_MatchSensorType(const char *pcVal) {
-    return MatchWord(CAP_HERE, kSensorWords, pcVal, SensorType{CAP_SENSOR_INVALID});
+    return MatchModelWord(CAP_HERE, kSensorWords, pcVal, SensorType{CAP_SENSOR_INVALID});
 }
 
 LensType cap_MatchLensType(const char *pcVal) {
-    return MatchWord(CAP_HERE, kLensWords, pcVal, LensType{CAP_LENS_INVALID});
+    return MatchModelWord(CAP_HERE, kLensWords, pcVal, LensType{CAP_LENS_INVALID});
 }
 
 FixDistance cap_MatchFixDistance(const char *pcVal) {
-    return MatchWord(CAP_HERE, kFixDistanceWords, pcVal, FixDistance{CAP_FIX_INVALID});
+    return MatchModelWord(CAP_HERE, kFixDistanceWords, pcVal, FixDistance{CAP_FIX_INVALID});
 }
