@@ -4,6 +4,7 @@
 #include <string.h>
 
 #include "board/board.h"
+#include "board/elements.h"
 #include "platform/json.h"
 #include "platform/log.h"
 #include "platform/text.h"
@@ -12,7 +13,7 @@ namespace {
 
 void ResetUartPort(UartPort &stPort) {
     memset(stPort.aacDevNode, 0, sizeof(stPort.aacDevNode));
-    for (int &iGpio : stPort.aiDirectionGpio) iGpio = -1;
+    cap::SetAll(stPort.aiDirectionGpio, -1);
     stPort.ucNum = 0;
 }
 
@@ -64,8 +65,8 @@ void cap_AlarmUartValInit(void) {
     AlarmCap &stAlarm = g_pstBoardCap->stAlarm;
     stAlarm.enAlarmInType = CAP_ALARM_GPIO;
     stAlarm.enAlarmOutType = CAP_ALARM_GPIO;
-    for (int &iGpio : stAlarm.aiAlarmInGpio) iGpio = -1;
-    for (int &iGpio : stAlarm.aiAlarmOutGpio) iGpio = -1;
+    cap::SetAll(stAlarm.aiAlarmInGpio, -1);
+    cap::SetAll(stAlarm.aiAlarmOutGpio, -1);
     stAlarm.usAlarmInNum = 0;
     stAlarm.usAlarmOutNum = 0;
     stAlarm.stAlarmInI2cInfo = I2cInfo{};

@@ -5,6 +5,7 @@
 #include <string.h>
 
 #include "board/board.h"
+#include "board/elements.h"
 #include "platform/json.h"
 #include "platform/log.h"
 #include "platform/sysfile.h"
@@ -17,11 +18,6 @@ size_t KeyIndex(const char *const (&apcKeys)[N], const char *pcKey) {
     size_t i = 0;
     while (i < N && strcmp(apcKeys[i], pcKey) != 0) ++i;
     return i;
-}
-
-template <typename T, size_t N>
-void Fill(T (&aTable)[N], T value) {
-    for (T &slot : aTable) slot = value;
 }
 
 // Which table row an array key is. The order is that of kArrayKeys.
@@ -39,6 +35,12 @@ enum ArrayKey : size_t {
 constexpr const char *kArrayKeys[] = {
     "AlarmInWithGpio", "AlarmOutWithGpio", "AlarmInWithI2c", "AlarmOutWitchI2c",
     "HWVersionWithGPIO", "LensPinsA", "LensPinsB", "MotorType",
+};
+
+// Which object a key names. The order is that of kObjectKeys.
+enum ObjectKey : size_t {
+    kAlarm, kUart, kIris, kIrcut, kVideo, kAudio, kTemperature,
+    kCVBS, kSniffer, kAccelerate, kEcompass, kPTZ, kLedInfo,
 };
 
 constexpr const char *kObjectKeys[] = {
@@ -75,15 +77,13 @@ void StoreLines(cap::Site site, const char *pcKey, json_object *pstArray, int (&
     }
 }
 
-// The I2cInfo mapping: element 0 to usVal0, 1 to usVal2, 2 to usVal1, each
-// cut to 16 bits; further elements ignored.
+// The I2cInfo mapping, only for the elements present; further ones ignored.
 void StoreI2cInfo(cap::Site site, const char *pcKey, json_object *pstArray, I2cInfo &stInfo) {
-    unsigned short *apusVal[] = {&stInfo.usVal0, &stInfo.usVal2, &stInfo.usVal1};
     const size_t ulLen = cap::ArrayLen(pstArray);
     for (size_t i = 0; i < ulLen && i < 3; ++i) {
         json_object *pstElem = cap::ArrayAt(pstArray, i);
         if (ElementFits(site, pcKey, pstElem, json_type_int, i))
-            *apusVal[i] = static_cast<unsigned short>(json_object_get_int(pstElem));
+            cap::SetI2cVal(stInfo, i, json_object_get_int(pstElem));
     }
 }
 
@@ -134,14 +134,14 @@ void cap_BoardInfoValInit(void) {
     pstBoard->enSocType = CAP_SOC_HI3516AV200;
     pstBoard->iResetGpio = -1;
     pstBoard->enSensorHardCtl = CAP_HARDCTL_SOC;
-    Fill(pstBoard->aenMotorType, static_cast<MotorType>(CAP_MOTOR_INVALID));
+    cap::SetAll(pstBoard->aenMotorType, static_cast<MotorType>(CAP_MOTOR_INVALID));
     pstBoard->enRamSize = CAP_RAM_INVALID;
     pstBoard->ucSdSlotNum = 0;
     pstBoard->enMemWidth = CAP_MEM_WIDTH_32;
     pstBoard->bDoubleIntfSup = 0;
     pstBoard->enFpgaCtlI2c = CAP_FPGA_I2C_INVALID;
-    Fill(pstBoard->aiLensPinsA, -1);
-    Fill(pstBoard->aiLensPinsB, -1);
+    cap::SetAll(pstBoard->aiLensPinsA, -1);
+    cap::SetAll(pstBoard->aiLensPinsB, -1);
     pstBoard->bTempHumiditySup = 0;
 
     cap_AlarmUartValInit();
@@ -218,19 +218,19 @@ int cap_ParseBoardObjectVal(const char *pcKey, json_object *pstJsonVal) {
 
     // The parsers report their own failures; the member is handled either way.
     switch (KeyIndex(kObjectKeys, pcKey)) {
-        case 0: cap_ParseAlarmVal(pstJsonVal); break;
-        case 1: cap_ParseUartVal(pstJsonVal); break;
-        case 2: cap_ParseIris(pstJsonVal); break;
-        case 3: cap_ParseIrcut(pstJsonVal); break;
-        case 4: cap_ParseVideo(pstJsonVal); break;
-        case 5: cap_ParseAudio(pstJsonVal); break;
-        case 6: cap_ParseTemperature(pstJsonVal); break;
-        case 7: cap_ParseCVBS(pstJsonVal); break;
-        case 8: cap_ParseSniffer(pstJsonVal); break;
-        case 9: cap_ParseAccelerate(pstJsonVal); break;
-        case 10: cap_ParseEcompass(pstJsonVal); break;
-        case 11: cap_ParsePtz(pstJsonVal); break;
-        case 12:
+        case kAlarm: cap_ParseAlarmVal(pstJsonVal); break;
+        case kUart: cap_ParseUartVal(pstJsonVal); break;
+        case kIris: cap_ParseIris(pstJsonVal); break;
+        case kIrcut: cap_ParseIrcut(pstJsonVal); break;
+        case kVideo: cap_ParseVideo(pstJsonVal); break;
+        case kAudio: cap_ParseAudio(pstJsonVal); break;
+        case kTemperature: cap_ParseTemperature(pstJsonVal); break;
+        case kCVBS: cap_ParseCVBS(pstJsonVal); break;
+        case kSniffer: cap_ParseSniffer(pstJsonVal); break;
+        case kAccelerate: cap_ParseAccelerate(pstJsonVal); break;
+        case kEcompass: cap_ParseEcompass(pstJsonVal); break;
+        case kPTZ: cap_ParsePtz(pstJsonVal); break;
+        case kLedInfo:
             // LED information from the hardware index comes first: the board
             // file's is taken only while no LED count is known.
             if ((CAP_GetLedNum() & 0xFFFFu) == 0) cap_ParseLedInfo(pstJsonVal);

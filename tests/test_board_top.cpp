@@ -280,4 +280,34 @@ TEST_F(BoardTopTest, BoardLedInfoOnlyWhileNoLedCountIsKnown) {
     EXPECT_EQ(CAP_GetLedNum(), 2);
 }
 
+// Each object key reaches its own parser: one recognisable member per object.
+TEST_F(BoardTopTest, EveryObjectKeyReachesItsParser) {
+    ASSERT_EQ(LoadBoard(R"({"Alarm": {"AlarmInNum": 1}, "Uart": {"Uart232": {"DeviceNode": ["s"]}},
+        "Iris": {"Type": ["fixed"]}, "Ircut": {"Type": ["dc", "dc"]},
+        "Video": {"Type": ["hdmi", "sdi", "lcd"]}, "Audio": {"MicInSup": true},
+        "Temperature": {"Support": true}, "CVBS": {"Support": true},
+        "Sniffer": {"Type": "usb"}, "Accelerate": {"Position": ["left", "up", "down"]},
+        "Ecompass": {"Support": true}, "PTZ": {"BallMaxAngle": 87},
+        "LedInfo": {"LedNum": 3}, "Gizmo": {}})"),
+              0)
+        << log.Dump();
+    EXPECT_EQ(CAP_GetAlarmInNum(), 1);
+    EXPECT_EQ(CAP_GetUart232Num(), 1);
+    EXPECT_EQ(CAP_GetIrisNum(), 1);
+    EXPECT_EQ(CAP_GetIrcutNum(), 2);
+    EXPECT_EQ(CAP_GetVideoOutNum(), 3);
+    EXPECT_EQ(CAP_IsAudioMicInSupport(), 1);
+    EXPECT_EQ(CAP_IsTempSupport(), 1);
+    EXPECT_EQ(CAP_IsCvbsSupport(), 1);
+    EXPECT_EQ(CAP_GetWifiType(), CAP_WIFI_USB);
+    DevPosition enX, enY, enZ;
+    EXPECT_EQ(CAP_GetAcceleratePosition(&enX, &enY, &enZ), 0);
+    EXPECT_EQ(enX, CAP_POS_LEFT);
+    EXPECT_EQ(CAP_IsEcompasSupport(), 1);
+    EXPECT_EQ(CAP_GetMaxElevationAngle(), 87);
+    EXPECT_EQ(CAP_GetLedNum(), 3);
+    EXPECT_TRUE(log.HasFrom("cap_ParseBoardObjectVal", kInfo,
+                            "cap_ParseBoardObjectVal para is invalid:pcKey=Gizmo!\n"));
+}
+
 }  // namespace
