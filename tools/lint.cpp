@@ -100,6 +100,8 @@ const char *Category(int iLevel, const std::string &t) {
 }
 
 std::string Trim(std::string s) {
+    size_t ulLead = s.find_first_not_of(" \t");
+    s.erase(0, ulLead == std::string::npos ? s.size() : ulLead);
     while (!s.empty() && (s.back() == ' ' || s.back() == '\n' || s.back() == '\r' || s.back() == '\t'))
         s.pop_back();
     return s;
@@ -121,6 +123,10 @@ private:
     }
     void Add(ProductReport &r, const std::string &strFile, const LogLine &l, const char *pcCat = nullptr) {
         std::string t = Trim(l.strText);
+        // The port parser's error for a port the "Uart" object leaves out.
+        if (t == "cap_ParseUartIndividual para is null ptr!")
+            t += " (a port of \"Uart\" is left out: \"Uart485\", \"Uart422\" and \"Uart232\" are each looked up;"
+                 " the port keeps its defaults)";
         r.findings.push_back({strFile, l.iLevel, l.strFn, t, pcCat != nullptr ? pcCat : Category(l.iLevel, t)});
     }
     void AddOwn(ProductReport &r, const std::string &strFile, int iLevel, const std::string &strText,
