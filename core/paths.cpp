@@ -90,7 +90,7 @@ int cap_GetOneCapFilesPath(const char *pcCap, const char *pcName, char *pcOutCap
                  pstKind->pcFile);
     else
         snprintf(acPath, kPathBound, "%s/%s/%s", kRootDir, pcName, pstKind->pcFile);
-    strncpy(pcOutCapPath, acPath, CAP_PATH_LEN - 1);
+    memcpy(pcOutCapPath, acPath, CAP_PATH_LEN - 1);
     pcOutCapPath[CAP_PATH_LEN - 1] = '\0';
     CAP_LOG(cap::kLogInfo, "pcOutCapPath = %s\n", pcOutCapPath);
     if (cap::FileAccess(pcOutCapPath) != 0) {
