@@ -35,8 +35,8 @@ size_t PortElements(cap::Site site, const char *pcKey, json_object *pstArray) {
 // names (never more than the ports that have a slot).
 void StoreDevNodes(cap::Site site, const char *pcKey, json_object *pstArray, UartPort &stPort) {
     const size_t ulNum = PortElements(site, pcKey, pstArray);
+    if (ulNum > 0) stPort.ucNum = static_cast<unsigned char>(ulNum);
     for (size_t i = 0; i < ulNum; ++i) {
-        stPort.ucNum = static_cast<unsigned char>(ulNum);
         json_object *pstElem = cap::ArrayAt(pstArray, i);
         if (cap::IsType(pstElem, json_type_string))
             cap::StoreText(stPort.aacDevNode[i], json_object_get_string(pstElem));
