@@ -9,7 +9,7 @@
 int cap_GetDeviceName(int iSize, char *pcDevName);
 int cap_GetDeviceParam(int iSize, char *pcDevParam);
 int cap_GetDevNameFromElecTag(int iSize, char *pcDevName);
-const char *cap_GetCapDev(void);
+const char *cap_GetCapDev(void);  // "/dev/mtd2" (NAND) or "/dev/mmcblk0p2" (eMMC)
 int cap_ReadSerialNum(char *pcSerial, unsigned short usSize);
 
 // Hardware index (stage 1).
@@ -17,6 +17,8 @@ void cap_HardWareIndexValInit(void);
 int cap_ParseHardwareIndex(void);
 json_object *cap_GetHardwareJson(void);
 json_object *cap_ParseHardwareFromFile(void);
+// One "ISP_INFO" entry into channel sIndex (0..3); null entry -2, a channel
+// outside the record -4.
 int cap_GetHardwareIndexVal(json_object *pstEntry, short sIndex);
 
 // Capability file paths (stage 2).

@@ -63,13 +63,13 @@ TagItem ReadTagItem(const char *pcKey, size_t ulKeyLen) {
     return stItem;
 }
 
-// A value is empty when it begins right at a line end; one of "NONE", "None",
-// "none" is no name either.
+// A value is empty when it begins right at a line end.
 bool IsEmptyValue(const TagItem &stItem) {
     return stItem.pcBegin != nullptr &&
            (stItem.pcBegin == stItem.pcCrLf || stItem.pcBegin == stItem.pcLf);
 }
 
+// A name that is empty or says "NONE", "None" or "none" is no name.
 bool IsRejectedName(const TagItem &stItem) {
     if (IsEmptyValue(stItem)) return true;
     if (stItem.pcBegin == nullptr) return false;

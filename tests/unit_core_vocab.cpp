@@ -1,4 +1,6 @@
 // Sensor and lens vocabulary, and the path builder's refusals.
+#include <string.h>
+
 #include <string>
 #include <utility>
 
@@ -76,6 +78,20 @@ TEST_F(CoreVocabTest, PathBuilderFindsAFileUnderTheRoot) {
     EXPECT_STREQ(acPath, "/usr/bin/hardware/sensor/imx327/cap_sensor.json");
     EXPECT_EQ(cap_GetOneCapFilesPath("sensor", "imx385", acPath), -1);
     EXPECT_TRUE(log.Has(kError, "/usr/bin/hardware/sensor/imx385/cap_sensor.json PATH error!\n"));
+}
+
+TEST_F(CoreVocabTest, IndexEntryOutsideTheChannelsIsRefused) {
+    ASSERT_EQ(Init(), 0) << log.Dump();
+    json_object *pstEntry = json_tokener_parse(R"({"sensor": "imx385", "lens": "yt3010"})");
+    ASSERT_NE(pstEntry, nullptr);
+    const DevCap stBefore = g_stDevCap;
+    EXPECT_EQ(cap_GetHardwareIndexVal(pstEntry, 4), -4);
+    EXPECT_EQ(cap_GetHardwareIndexVal(pstEntry, -1), -4);
+    EXPECT_EQ(memcmp(&stBefore, &g_stDevCap, sizeof(DevCap)), 0);
+    EXPECT_EQ(cap_GetHardwareIndexVal(pstEntry, 3), 0);
+    EXPECT_EQ(g_pstSensorCap->aeSensorType[3], CAP_SENSOR_IMX385);
+    EXPECT_EQ(g_pstSensorCap->uiSensorReserved, 0u);
+    json_object_put(pstEntry);
 }
 
 }  // namespace
