@@ -334,7 +334,7 @@ int CmdGet(const std::vector<std::string> &args) {
     if (opts.bJson) {
         JsonOut out;
         out.BeginObject();
-        out.String("query", "CAP_" + pq->strName);
+        out.String("query", ExportedName(*pq));
         out.BeginArray("args");
         for (size_t i = 0; i < values.size(); ++i) {
             if (pq->args[i].eType == ArgType::kText)
@@ -348,7 +348,7 @@ int CmdGet(const std::vector<std::string> &args) {
         out.EndObject();
         fputs(out.Text().c_str(), stdout);
     } else if (a.bHasRc && a.iRc != 0) {
-        fprintf(stderr, "devcap get: %s answered %d\n", pq->strName.c_str(), a.iRc);
+        fprintf(stderr, "devcap get: %s answered %d\n", ExportedName(*pq).c_str(), a.iRc);
     } else if (a.fields.size() == 1 && a.fields[0].val.eType == Val::Type::kText) {
         printf("%s\n", a.fields[0].val.strText.c_str());  // a lone text as it stands
     } else {

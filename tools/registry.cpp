@@ -709,6 +709,11 @@ std::string AnswerText(const Answer &a, bool bRaw) {
     return r;
 }
 
+std::string ExportedName(const Query &q) {
+    bool bPlain = q.strName.rfind("Is", 0) == 0 || q.strName.rfind("Match", 0) == 0;
+    return (bPlain ? "CAP_" : "CAP_Get") + q.strName;
+}
+
 std::string QuerySynopsis(const Query &q) {
     std::string r = q.strName;
     for (const Arg &a : q.args) r += std::string(" ") + a.pcName;

@@ -83,6 +83,8 @@ const Query *FindQuery(const std::string &strName);
 // The text form of a value ("PTZ (3)", "none", "yes") and of an answer.
 std::string ValText(const Val &v, bool bRaw = false);
 std::string AnswerText(const Answer &a, bool bRaw = false);
+// The exported function of a query: "CAP_GetAlarmInWithGpio", "CAP_IsPoeSupport".
+std::string ExportedName(const Query &q);
 // Usage of a query: "AlarmInWithGpio INDEX".
 std::string QuerySynopsis(const Query &q);
 
