@@ -71,8 +71,9 @@ DEVCAP_API int CAP_IsZoomSupport(int iIndex) {
 }
 
 DEVCAP_API int CAP_IsFocusSupport(int iIndex) {
-    return IsLens<"para out of range.">(CAP_HERE, iIndex) && CAP_GetFocusType(iIndex) != CAP_FOCUS_FIXED &&
-           CAP_GetFocusType(iIndex) != CAP_FOCUS_NONE;
+    if (!IsLens<"para out of range.">(CAP_HERE, iIndex)) return 0;
+    const int iFocus = CAP_GetFocusType(iIndex);
+    return iFocus == CAP_FOCUS_ZOOM_FOCUS || iFocus == CAP_FOCUS_FOCUS_ONLY;
 }
 
 }  // extern "C"
