@@ -1,0 +1,121 @@
+// devcap_bench [--root=TREE] [benchmark options]
+// devcap_bench [--root=TREE] --instructions[=ROUNDS]   (under callgrind)
+//
+// Runs the start-up and query benchmarks on every product of TREE (default:
+// the example tree), then prints a summary: start-up / floor ratios per
+// product and the cost of each query, against the targets. With
+// --instructions it only counts the start-up work, for scripts/bench.sh.
+#include <benchmark/benchmark.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+#include <string>
+#include <vector>
+
+#include "bench.h"
+#include "platform.h"
+#include "products.h"
+
+namespace {
+
+constexpr double kStartupTarget = 1.3;  // CAP_CapInit within 1.3x of json-c alone
+constexpr double kQueryTargetNs = 3.0;  // a plain or slot query
+
+// Shows every run as usual and keeps them for the summary.
+class SummaryReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run> &runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const auto &run : runs) {
+            if (!run.error_occurred && run.run_type == Run::RT_Iteration) m_runs.push_back(run);
+        }
+    }
+
+    void PrintSummary() const {
+        printf("\nStart-up against its floor (medians of interleaved rounds; target %.1fx)\n",
+               kStartupTarget);
+        printf("  %-28s %5s %8s %10s %10s %7s %12s %7s\n", "product", "files", "messages",
+               "floor us", "init us", "ratio", "init+fmt us", "ratio");
+        for (const auto &run : m_runs) {
+            std::string name = run.benchmark_name();
+            if (name.rfind("startup/", 0) != 0) continue;
+            auto c = [&](const char *k) {
+                auto it = run.counters.find(k);
+                return it == run.counters.end() ? 0.0 : static_cast<double>(it->second);
+            };
+            double dRatio = c("ratio");
+            printf("  %-28s %5.0f %8.0f %10.1f %10.1f %6.2fx %12.1f %6.2fx %s\n",
+                   name.substr(8, name.find('/', 8) - 8).c_str(), c("files"), c("messages"),
+                   c("floor_us"), c("init_us"), dRatio, c("init_fmt_us"), c("ratio_fmt"),
+                   dRatio <= kStartupTarget ? "" : "(over target)");
+        }
+        printf("\nQuery cost (target: plain or slot query under %.0f ns)\n", kQueryTargetNs);
+        for (const auto &run : m_runs) {
+            std::string name = run.benchmark_name();
+            if (name.rfind("query/", 0) != 0) continue;
+            double dNs = run.GetAdjustedCPUTime() * benchmark::GetTimeUnitMultiplier(benchmark::kNanosecond) /
+                         benchmark::GetTimeUnitMultiplier(run.time_unit);
+            bool bTargeted = (name.rfind("query/plain/", 0) == 0 || name.rfind("query/slot/", 0) == 0) &&
+                             name.find(",logged") == std::string::npos;
+            printf("  %-50s %10.2f ns %s\n", name.substr(6).c_str(), dNs,
+                   bTargeted ? (dNs < kQueryTargetNs ? "" : "(over target)") : "");
+        }
+    }
+
+private:
+    std::vector<Run> m_runs;
+};
+
+}  // namespace
+
+int main(int argc, char **argv) {
+    std::string tree = DEVCAP_BENCH_TREE;
+    int iInstructionRounds = 0;
+    std::vector<char *> args;
+    for (int i = 0; i < argc; ++i) {
+        if (strncmp(argv[i], "--root=", 7) == 0) {
+            tree = argv[i] + 7;
+        } else if (strcmp(argv[i], "--instructions") == 0) {
+            iInstructionRounds = 10;
+        } else if (strncmp(argv[i], "--instructions=", 15) == 0) {
+            iInstructionRounds = atoi(argv[i] + 15) > 0 ? atoi(argv[i] + 15) : 10;
+        } else {
+            args.push_back(argv[i]);
+        }
+    }
+    int iArgc = static_cast<int>(args.size());
+    benchmark::Initialize(&iArgc, args.data());
+    if (benchmark::ReportUnrecognizedArguments(iArgc, args.data())) return 2;
+
+    bench::SetLogMode(bench::LogMode::kDiscard);
+    std::vector<bench::Product> products = bench::DiscoverProducts(tree);
+    const bench::Product *pQueries = nullptr;
+    for (const auto &product : products) {
+        if (product.initResult != 0) {
+            printf("skipped %s: CAP_CapInit returns %d\n", product.name.c_str(), product.initResult);
+        } else if (pQueries == nullptr || product.files.size() > pQueries->files.size()) {
+            pQueries = &product;
+        }
+    }
+    if (pQueries == nullptr) {
+        fprintf(stderr, "no product under %s/usr/bin starts up; give --root=TREE\n", tree.c_str());
+        bench::RemoveProductRoots();
+        return 1;
+    }
+    if (iInstructionRounds > 0) {
+        int iRet = bench::CountInstructions(products, iInstructionRounds);
+        bench::RemoveProductRoots();
+        return iRet;
+    }
+    printf("tree %s; queries run on %s\n", tree.c_str(), pQueries->name.c_str());
+
+    bench::RegisterStartup(products);
+    bench::RegisterQueries(*pQueries);
+    SummaryReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.PrintSummary();
+    benchmark::Shutdown();
+    bench::RemoveProductRoots();
+    return 0;
+}

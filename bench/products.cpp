@@ -1,0 +1,99 @@
+#include "products.h"
+
+#include <json-c/json.h>
+#include <stdlib.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
+#include "devcap.h"
+#include "platform.h"
+
+namespace fs = std::filesystem;
+
+namespace bench {
+
+namespace {
+
+std::string g_tempDir;
+
+void WriteFile(const fs::path &path, const std::string &text) {
+    fs::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+}
+
+std::string MakeRoot(const fs::path &tree, const std::string &name) {
+    if (g_tempDir.empty()) {
+        std::string tmpl = (fs::temp_directory_path() / "devcap-bench-XXXXXX").string();
+        if (mkdtemp(tmpl.data()) == nullptr) return {};
+        g_tempDir = tmpl;
+    }
+    fs::path root = fs::path(g_tempDir) / name;
+    fs::create_directories(root / "tmp" / "sysinfo");
+    WriteFile(root / "tmp" / "sysinfo" / "dev_name", name);
+    std::error_code ec;
+    if (fs::exists(tree / "tmp" / "sysinfo" / "sn"))
+        fs::copy_file(tree / "tmp" / "sysinfo" / "sn", root / "tmp" / "sysinfo" / "sn", ec);
+    fs::create_directory_symlink(fs::absolute(tree / "usr"), root / "usr", ec);
+    if (fs::exists(tree / "dev")) fs::create_directory_symlink(fs::absolute(tree / "dev"), root / "dev", ec);
+    return root.string();
+}
+
+// The files start-up parsed, from the paths it stored.
+std::vector<std::string> ParsedFiles(const std::string &root) {
+    std::vector<std::string> files;
+    const CapFiles &f = *g_pstCapFiles;
+    auto add = [&](const char *pcPath) {
+        if (pcPath[0] != '\0') files.push_back(root + pcPath);
+    };
+    add(f.acHardwareIndexPath);
+    add(f.acBoardPath);
+    for (int i = 0; i < std::min<int>(g_pstSensorCap->usSensorNum, CAP_MAX_CHANNEL); ++i) add(f.aacSensorPath[i]);
+    for (int i = 0; i < std::min<int>(g_pstLensCap->usLensNum, CAP_MAX_CHANNEL); ++i) add(f.aacLensPath[i]);
+    add(f.acPatchPath);
+    return files;
+}
+
+}  // namespace
+
+std::vector<Product> DiscoverProducts(const std::string &tree) {
+    std::vector<Product> products;
+    fs::path bin = fs::path(tree) / "usr" / "bin";
+    std::error_code ec;
+    std::vector<std::string> names;
+    for (const auto &entry : fs::directory_iterator(bin, ec)) {
+        if (entry.is_directory() && fs::exists(entry.path() / "hardwareindex.json"))
+            names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    for (const auto &name : names) {
+        Product p;
+        p.name = name;
+        p.root = MakeRoot(tree, name);
+        if (p.root.empty()) continue;
+        p.initResult = InitProduct(p);
+        p.files = ParsedFiles(p.root);
+        products.push_back(std::move(p));
+    }
+    return products;
+}
+
+int InitProduct(const Product &product) {
+    CAP_SetRootDir(product.root.c_str());
+    SetPlatformRoot(product.root.c_str());
+    return CAP_CapInit();
+}
+
+void ParseFiles(const std::vector<std::string> &files) {
+    for (const auto &file : files) json_object_put(json_object_from_file(file.c_str()));
+}
+
+void RemoveProductRoots() {
+    if (g_tempDir.empty()) return;
+    std::error_code ec;
+    fs::remove_all(g_tempDir, ec);
+    g_tempDir.clear();
+}
+
+}  // namespace bench

@@ -1,0 +1,33 @@
+// The example products a benchmark runs on. Each product gets a device root
+// of its own, laid out as on the camera: its name in /tmp/sysinfo/dev_name,
+// and /usr and /dev of the example tree, so that CAP_CapInit finds its files
+// exactly as it would on the device.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace bench {
+
+struct Product {
+    std::string name;                // device name = product folder
+    std::string root;                // this product's device root
+    std::vector<std::string> files;  // host paths of every file start-up parses, in order
+    int initResult = 0;              // CAP_CapInit's result on this product
+};
+
+// Every product folder (holding hardwareindex.json) under TREE/usr/bin, each
+// with its own device root under a temporary directory. Start-up is run once
+// on each to learn which files it parses.
+std::vector<Product> DiscoverProducts(const std::string &tree);
+
+// Point the library and the platform at a product's root and run start-up.
+int InitProduct(const Product &product);
+
+// Parse and release each file, as json-c alone would: the floor of start-up.
+void ParseFiles(const std::vector<std::string> &files);
+
+// Remove the temporary roots.
+void RemoveProductRoots();
+
+}  // namespace bench

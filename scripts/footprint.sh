@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Footprint of libdevcap.so in release builds for x86-64 and AArch64: its
+# stripped size, its NEEDED entries, the size of the global record, and where
+# the bytes go (sections of the stripped file, largest functions).
+#
+#   scripts/footprint.sh            both architectures
+#   scripts/footprint.sh --native   x86-64 only
+#
+# Installs missing Debian packages (as root; AArch64 needs the arm64
+# architecture enabled in dpkg, which this does when run as root).
+# Environment: BUILD_DIR (default build-bench), ARM64_BUILD_DIR (default
+# build-bench-arm64), JOBS (default nproc).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+. scripts/deps.sh
+
+TARGET_KIB=80   # stripped, on AArch64
+ARM64=1
+[ "${1:-}" = "--native" ] && ARM64=0
+
+deps_install cmake ninja-build g++ pkg-config libjson-c-dev binutils
+if [ "$ARM64" = 1 ]; then
+    if ! dpkg --print-foreign-architectures | grep -qx arm64; then
+        if [ "$(id -u)" -ne 0 ]; then
+            echo "the arm64 architecture is not enabled (dpkg --add-architecture arm64, as root)" >&2
+            exit 1
+        fi
+        dpkg --add-architecture arm64
+        apt-get update -qq
+    fi
+    # qemu-user: the toolchain file runs target programs under qemu-aarch64.
+    deps_install g++-aarch64-linux-gnu binutils-aarch64-linux-gnu qemu-user libjson-c-dev:arm64
+fi
+
+OUT=$(mktemp -d)
+trap 'rm -rf "$OUT"' EXIT
+
+build() {  # build DIR [cmake args...]
+    local dir=$1
+    shift
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DDEVCAP_BUILD_TESTS=OFF -DDEVCAP_BUILD_TOOLS=OFF "$@" >/dev/null
+    cmake --build "$dir" -j "${JOBS:-$(nproc)}" --target devcap >/dev/null
+}
+
+report() {  # report LABEL DIR TOOL-PREFIX
+    local label=$1 dir=$2 tp=$3
+    local lib stripped bytes record
+    lib=$(readlink -f "$dir/libdevcap.so")
+    stripped="$OUT/libdevcap-$label.so"
+    "${tp}strip" --strip-all -o "$stripped" "$lib"
+    bytes=$(stat -c %s "$stripped")
+    record=$("${tp}readelf" -sW "$lib" | awk '$8 == "g_stDevCap" && !n++ { print $3 }')
+    echo "== $label: $(basename "$lib")"
+    awk -v b="$bytes" 'BEGIN { printf "  stripped size   %d bytes (%.1f KiB)\n", b, b / 1024 }'
+    echo "  NEEDED          $("${tp}readelf" -dW "$lib" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p' | paste -sd' ')"
+    echo "  global record   g_stDevCap, $record bytes (in .bss: no file bytes)"
+    echo "  exported        $("${tp}nm" -D --defined-only "$lib" | wc -l) symbols"
+    echo "  sections of the stripped file (bytes):"
+    "${tp}size" -A "$stripped" | awk 'NR > 2 && $2 > 0 && $1 != "Total" { printf "    %-20s %8d\n", $1, $2 }'
+    echo "  largest functions (bytes):"
+    "${tp}nm" -S --size-sort --radix=d -C "$lib" |
+        awk 'tolower($3) == "t" { n = $2 + 0; $1 = $2 = $3 = ""; sub(/^ +/, ""); printf "    %6d  %s\n", n, $0 }' |
+        tail -12 | sort -rn
+    if [ "$label" = aarch64 ]; then
+        if [ "$bytes" -le $((TARGET_KIB * 1024)) ]; then
+            echo "  target: under $TARGET_KIB KiB stripped: met"
+        else
+            echo "  target: under $TARGET_KIB KiB stripped: MISSED"
+        fi
+    fi
+}
+
+build "${BUILD_DIR:-build-bench}"
+report x86-64 "${BUILD_DIR:-build-bench}" ""
+if [ "$ARM64" = 1 ]; then
+    build "${ARM64_BUILD_DIR:-build-bench-arm64}" -DCMAKE_TOOLCHAIN_FILE=cmake/aarch64-linux-gnu.cmake
+    report aarch64 "${ARM64_BUILD_DIR:-build-bench-arm64}" aarch64-linux-gnu-
+fi
