@@ -27,6 +27,12 @@ int InitProduct(const Product &product);
 // Parse and release each file, as json-c alone would: the floor of start-up.
 void ParseFiles(const std::vector<std::string> &files);
 
+// The reads start-up makes besides parsing, done without the library: the
+// device-name file twice (the name, then its parameter), the identity block
+// of the tag through the platform, and an existence test of every file. Added
+// to the floor, they give what any implementation of the sequence must pay.
+void IdentityAndExistenceReads(const Product &product);
+
 // Remove the temporary roots.
 void RemoveProductRoots();
 
