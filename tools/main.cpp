@@ -105,6 +105,17 @@ int main(int argc, char **argv) {
         fputs(kUsage, stderr);
         return kExitUsage;
     }
+    // Options may also come before the command: "devcap --root DIR dump".
+    if (args[0].size() > 1 && args[0][0] == '-' && args[0] != "-h" && args[0] != "--help") {
+        for (size_t i = 1; i < args.size(); ++i) {
+            if (args[i] == "dump" || args[i] == "get" || args[i] == "lint") {
+                std::string strCmd = args[i];
+                args.erase(args.begin() + static_cast<long>(i));
+                args.insert(args.begin(), strCmd);
+                break;
+            }
+        }
+    }
     std::string strCmd = args[0];
     std::vector<std::string> rest(args.begin() + 1, args.end());
     if (strCmd == "-h" || strCmd == "--help" || strCmd == "help") {

@@ -335,13 +335,13 @@ std::vector<Query> Build() {
                       }});
     q.push_back(Query{"IrisCtlWithGpioMul", kOptics, {Count("IRISES", 4), Count("GPIOS", 4)},
                       "first IRISES x GPIOS entries of the iris GPIO table", true, [](const Vals &a) {
-                          int aiBuf[CAP_IRIS_SLOTS * CAP_IRIS_GPIOS] = {};
+                          // Larger than the table: the library refuses counts beyond it.
+                          int aiBuf[kListMax] = {};
                           long long n = a[0].ll * a[1].ll;
-                          int iRc = n > 0 && n <= CAP_IRIS_SLOTS * CAP_IRIS_GPIOS
-                                        ? CAP_GetIrisCtlWithGpioMul(a[0].ll, a[1].ll, aiBuf)
-                                        : CAP_GetIrisCtlWithGpioMul(a[0].ll, a[1].ll, nullptr);
+                          int iRc = CAP_GetIrisCtlWithGpioMul(a[0].ll, a[1].ll, aiBuf);
                           std::vector<Val> items;
-                          for (long long i = 0; iRc == 0 && i < n; ++i) items.push_back(Val::Int(aiBuf[i], G));
+                          for (long long i = 0; iRc == 0 && i < n && i < kListMax; ++i)
+                              items.push_back(Val::Int(aiBuf[i], G));
                           return WithRc(iRc, {{"", Val::List(items)}});
                       }});
     q.push_back(Value("IrcutNum", kOptics, N, nullptr, "number of IR-cut filters",
@@ -357,13 +357,13 @@ std::vector<Query> Build() {
     q.push_back(Query{"IrcutCtlWithGpioMul", kOptics, {Count("IRCUTS", 4), Count("GPIOS", 10)},
                       "first IRCUTS x GPIOS entries of the IR-cut GPIO table (rows of 10)", true,
                       [](const Vals &a) {
-                          int aiBuf[CAP_IRCUT_SLOTS * CAP_IRCUT_GPIOS] = {};
+                          // Larger than the table: the library refuses counts beyond it.
+                          int aiBuf[kListMax] = {};
                           long long n = a[0].ll * a[1].ll;
-                          int iRc = n > 0 && n <= CAP_IRCUT_SLOTS * CAP_IRCUT_GPIOS
-                                        ? CAP_GetIrcutCtlWithGpioMul(a[0].ll, a[1].ll, aiBuf)
-                                        : CAP_GetIrcutCtlWithGpioMul(a[0].ll, a[1].ll, nullptr);
+                          int iRc = CAP_GetIrcutCtlWithGpioMul(a[0].ll, a[1].ll, aiBuf);
                           std::vector<Val> items;
-                          for (long long i = 0; iRc == 0 && i < n; ++i) items.push_back(Val::Int(aiBuf[i], G));
+                          for (long long i = 0; iRc == 0 && i < n && i < kListMax; ++i)
+                              items.push_back(Val::Int(aiBuf[i], G));
                           return WithRc(iRc, {{"", Val::List(items)}});
                       }});
 
