@@ -172,6 +172,22 @@ TEST_F(ToolTest, DeviceNameComesFromTheFileOrTheOption) {
     EXPECT_EQ(ReadFile(Root() + "/tmp/sysinfo/dev_name"), "P1");
 }
 
+TEST_F(ToolTest, EquipmentModeAndTagStorageFollowTheOptions) {
+    WriteProduct("P1");
+    WriteProduct("IPC-DEFAULT");
+    Write("/tmp/sysinfo/dev_name", "P1");
+    Write("/dev/mmcblk0p2", std::string("INTERNAL_MODEL=EMMC-MODEL\n") + std::string(8192, '\0'));
+    EXPECT_EQ(Run({"get", "--root", Root(), "DeviceName"}).strOut, "P1\n");
+    EXPECT_EQ(Run({"get", "--root", Root(), "--equipment", "DeviceName"}).strOut, "IPC-DEFAULT\n");
+    EXPECT_EQ(Run({"get", "--root", Root(), "--emmc", "ProductName"}).strOut, "EMMC-MODEL\n");
+    // Without --emmc the tag is looked for on NAND, which this tree lacks.
+    EXPECT_EQ(Run({"get", "--root", Root(), "ProductName"}).strOut, "\n");
+    Result r = Run({"dump", "-v", "--root", Root()});
+    EXPECT_EQ(r.iStatus, 0);
+    EXPECT_NE(r.strErr.find("pcOutCapPath = /usr/bin/P1/cap_patch.json"), std::string::npos) << r.strErr;
+    EXPECT_EQ(Run({"dump", "--root", Root()}).strErr, "");
+}
+
 // ---- get -------------------------------------------------------------
 
 TEST_F(ToolTest, GetAnswersOneQueryOnOneLine) {
