@@ -414,7 +414,6 @@ int CmdLint(const std::vector<std::string> &args) {
                 if (r.pstStage != nullptr) printf(" in stage %d (%s)", r.pstStage->iNumber, r.pstStage->pcWhat);
                 printf(", code %d\n", r.iRc);
             }
-            std::string strFile;
             for (const Finding &f : r.findings)
                 printf("%s: %s: %s: %s\n", r.strName.c_str(), f.strFile.c_str(), LevelName(f.iLevel),
                        f.strText.c_str());
