@@ -1,6 +1,8 @@
 // Filling fixed-size fields of the board record from JSON arrays. Every
-// helper stops at the field's capacity: surplus elements are dropped, and an
-// element of the wrong shape where a row is expected is skipped.
+// helper stops at the field's capacity, and an element of the wrong shape
+// where a row is expected is skipped. The Fill helpers drop surplus elements
+// with a warning naming the key; the Read helpers take a fixed number of
+// elements, as the file format defines, and ignore the rest silently.
 #pragma once
 
 #include <json-c/json.h>
@@ -8,34 +10,44 @@
 
 #include "devcap.h"
 #include "platform/json.h"
+#include "platform/log.h"
 
 namespace cap {
 
+// How many elements of an array of ulLen fit ulSlots; a longer array is
+// reported.
+inline size_t SlotsTaken(Site site, const char *pcKey, size_t ulLen, size_t ulSlots) {
+    if (ulLen <= ulSlots) return ulLen;
+    CAP_LOG_AT(site, kLogWarn, "key=%s has %u elements, only %u kept.\n", pcKey,
+               static_cast<unsigned int>(ulLen), static_cast<unsigned int>(ulSlots));
+    return ulSlots;
+}
+
 // Element i of the array, read with the integer accessor, into slot i.
 template <typename T, size_t N>
-void FillInts(T (&aTable)[N], json_object *pstArray) {
-    const size_t ulLen = ArrayLen(pstArray);
-    for (size_t i = 0; i < ulLen && i < N; ++i)
+void FillInts(Site site, const char *pcKey, T (&aTable)[N], json_object *pstArray) {
+    const size_t ulNum = SlotsTaken(site, pcKey, ArrayLen(pstArray), N);
+    for (size_t i = 0; i < ulNum; ++i)
         aTable[i] = static_cast<T>(json_object_get_int(ArrayAt(pstArray, i)));
 }
 
 // Element i of the array, read with the text accessor (a non-text element
 // yields its JSON text, a null one no text), through Match into slot i.
 template <auto Match, typename E, size_t N>
-void FillWords(E (&aTable)[N], json_object *pstArray) {
-    const size_t ulLen = ArrayLen(pstArray);
-    for (size_t i = 0; i < ulLen && i < N; ++i)
+void FillWords(Site site, const char *pcKey, E (&aTable)[N], json_object *pstArray) {
+    const size_t ulNum = SlotsTaken(site, pcKey, ArrayLen(pstArray), N);
+    for (size_t i = 0; i < ulNum; ++i)
         aTable[i] = Match(json_object_get_string(ArrayAt(pstArray, i)));
 }
 
 // Element i of the array, itself an array of integers, into row i. An element
 // that is not an array leaves its row as it was.
 template <typename T, size_t R, size_t C>
-void FillRows(T (&aaTable)[R][C], json_object *pstArray) {
-    const size_t ulLen = ArrayLen(pstArray);
-    for (size_t i = 0; i < ulLen && i < R; ++i) {
+void FillRows(Site site, const char *pcKey, T (&aaTable)[R][C], json_object *pstArray) {
+    const size_t ulNum = SlotsTaken(site, pcKey, ArrayLen(pstArray), R);
+    for (size_t i = 0; i < ulNum; ++i) {
         json_object *pstRow = ArrayAt(pstArray, i);
-        if (IsType(pstRow, json_type_array)) FillInts(aaTable[i], pstRow);
+        if (IsType(pstRow, json_type_array)) FillInts(site, pcKey, aaTable[i], pstRow);
     }
 }
 
@@ -66,7 +78,7 @@ inline void ReadI2cInfo(I2cInfo &stI2c, json_object *pstArray) {
 }
 
 // Only the values whose element exists; the others keep theirs.
-inline void FillI2cInfo(I2cInfo &stI2c, json_object *pstArray) {
+inline void ReadPresentI2c(I2cInfo &stI2c, json_object *pstArray) {
     const size_t ulLen = ArrayLen(pstArray);
     for (size_t i = 0; i < ulLen && i < 3; ++i)
         SetI2cVal(stI2c, i, json_object_get_int(ArrayAt(pstArray, i)));

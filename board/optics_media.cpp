@@ -49,9 +49,10 @@ int cap_ParseIris(json_object *pstJsonVal) {
         if (!cap::IsType(stMember.val, json_type_array)) continue;
         if (strcmp(stMember.key, "Type") == 0) {
             stIris.usIrisNum = static_cast<unsigned short>(cap::ArrayLen(stMember.val));
-            cap::FillWords<cap_MatchIrisType>(stIris.aenIrisType, stMember.val);
+            cap::FillWords<cap_MatchIrisType>(CAP_HERE, stMember.key, stIris.aenIrisType,
+                                              stMember.val);
         } else if (strcmp(stMember.key, "GpioCtl") == 0) {
-            cap::FillRows(stIris.aaiIrisGpioCtl, stMember.val);
+            cap::FillRows(CAP_HERE, stMember.key, stIris.aaiIrisGpioCtl, stMember.val);
         } else {
             CAP_LOG(cap::kLogInfo, "key %s is invalid!\n", stMember.key);
         }
@@ -72,9 +73,10 @@ int cap_ParseIrcut(json_object *pstJsonVal) {
         const size_t ulLen = cap::ArrayLen(stMember.val);
         if (strcmp(stMember.key, "Type") == 0) {
             if (ulLen > 0) stIrcut.uiIrcutNum = static_cast<unsigned int>(ulLen);
-            cap::FillWords<cap_MatchIrcutType>(stIrcut.aenIrcutType, stMember.val);
+            cap::FillWords<cap_MatchIrcutType>(CAP_HERE, stMember.key, stIrcut.aenIrcutType,
+                                               stMember.val);
         } else if (strcmp(stMember.key, "GpioCtl") == 0) {
-            cap::FillRows(stIrcut.aaiIrcutGpioCtl, stMember.val);
+            cap::FillRows(CAP_HERE, stMember.key, stIrcut.aaiIrcutGpioCtl, stMember.val);
         } else {
             for (size_t i = 0; i < ulLen; ++i)
                 CAP_LOG(cap::kLogInfo, "cap_ParseIrcut key = %s is not array type!\n",
@@ -100,7 +102,8 @@ int cap_ParseVideo(json_object *pstJsonVal) {
                     static_cast<unsigned short>(json_object_get_int(cap::ArrayAt(stMember.val, i)));
         } else if (strcmp(stMember.key, "Type") == 0) {
             stVideo.usVideoOutNum = static_cast<unsigned short>(cap::ArrayLen(stMember.val));
-            cap::FillWords<cap_MatchVideoType>(stVideo.aenVideoType, stMember.val);
+            cap::FillWords<cap_MatchVideoType>(CAP_HERE, stMember.key, stVideo.aenVideoType,
+                                               stMember.val);
         }
     }
     return 0;

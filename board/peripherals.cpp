@@ -181,7 +181,7 @@ int cap_ParseAccelerate(json_object *pstJsonVal) {
                 cap::ReadWords<cap_MatchDevPosition>(stAccelerate.aenAcceleratePosition,
                                                      stMember.val);
             } else if (strcmp(pcKey, "I2cInfo") == 0) {
-                cap::FillI2cInfo(stAccelerate.stAccelerateI2cInfo, stMember.val);
+                cap::ReadPresentI2c(stAccelerate.stAccelerateI2cInfo, stMember.val);
             } else {
                 for (size_t i = 0; i < cap::ArrayLen(stMember.val); ++i)
                     CAP_LOG(cap::kLogInfo, "cap_ParseAccelerate para is not arry type:key=%s!\n",
@@ -213,9 +213,9 @@ int cap_ParseEcompass(json_object *pstJsonVal) {
             if (strcmp(pcKey, "Position") == 0)
                 cap::ReadWords<cap_MatchDevPosition>(stEcompass.aenEcompassPosition, pstVal);
             else if (strcmp(pcKey, "I2cInfo") == 0)
-                cap::FillI2cInfo(stEcompass.stEcompassI2cInfo, pstVal);
+                cap::ReadPresentI2c(stEcompass.stEcompassI2cInfo, pstVal);
             else if (strcmp(pcKey, "INTGpio") == 0)
-                cap::FillInts(stEcompass.aiEcompassIntGpio, pstVal);
+                cap::FillInts(CAP_HERE, pcKey, stEcompass.aiEcompassIntGpio, pstVal);
         }
     }
     return 0;

@@ -77,11 +77,11 @@ void ParsePtzInt(cap::Site site, PtzCap &stPtz, const char *pcKey, int iVal) {
 // beyond the field are dropped. An unknown key is reported once per element.
 void ParsePtzArray(cap::Site site, PtzCap &stPtz, const char *pcKey, json_object *pstArray) {
     if (strcmp(pcKey, "FanGpioCtl") == 0) {
-        cap::FillInts(stPtz.aiFanGpioCtl, pstArray);
+        cap::FillInts(site, pcKey, stPtz.aiFanGpioCtl, pstArray);
     } else if (strcmp(pcKey, "HeatGpioCtl") == 0) {
-        cap::FillInts(stPtz.aiHeatGpioCtl, pstArray);
+        cap::FillInts(site, pcKey, stPtz.aiHeatGpioCtl, pstArray);
     } else if (strcmp(pcKey, "GlassHeatTempThreshold") == 0) {
-        cap::FillInts(stPtz.aiGlassHeatTempThreshold, pstArray);
+        cap::FillInts(site, pcKey, stPtz.aiGlassHeatTempThreshold, pstArray);
     } else {
         for (size_t i = 0; i < cap::ArrayLen(pstArray); ++i)
             CAP_LOG_AT(site, cap::kLogInfo, "cap_ParsePtz para is not arry type:key=%s!\n", pcKey);

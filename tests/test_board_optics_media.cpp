@@ -142,6 +142,12 @@ TEST_F(OpticsMediaTest, IrisBeyondCapacity) {
     EXPECT_EQ(CAP_GetIrisCtlGpioNum(3), 1);
     EXPECT_EQ(CAP_GetIrcutType(0), CAP_IRCUT_INVALID);
     EXPECT_EQ(CAP_GetIrcutNum(), 0);
+    // Each surplus is reported once, under its key.
+    EXPECT_TRUE(log.HasFrom("cap_ParseIris", kWarn, "key=Type has 6 elements, only 4 kept.\n"))
+        << log.Dump();
+    EXPECT_TRUE(log.HasFrom("cap_ParseIris", kWarn, "key=GpioCtl has 6 elements, only 4 kept.\n"));
+    EXPECT_TRUE(log.HasFrom("cap_ParseIris", kWarn, "key=GpioCtl has 5 elements, only 4 kept.\n"));
+    EXPECT_EQ(Findings(), 3u) << log.Dump();
 }
 
 TEST_F(OpticsMediaTest, IrisQueriesRefuseBadArguments) {
@@ -244,6 +250,11 @@ TEST_F(OpticsMediaTest, IrcutBeyondCapacity) {
     // The video outputs after the table are untouched.
     EXPECT_EQ(CAP_GetVideoType(0), CAP_VIDEO_INVALID);
     EXPECT_EQ(CAP_GetVideoMaxChannel(0), 2);
+    EXPECT_TRUE(log.HasFrom("cap_ParseIrcut", kWarn, "key=Type has 5 elements, only 4 kept.\n"))
+        << log.Dump();
+    EXPECT_TRUE(log.HasFrom("cap_ParseIrcut", kWarn, "key=GpioCtl has 6 elements, only 4 kept.\n"));
+    EXPECT_TRUE(log.HasFrom("cap_ParseIrcut", kWarn, "key=GpioCtl has 12 elements, only 10 kept.\n"));
+    EXPECT_EQ(Findings(), 3u) << log.Dump();
 }
 
 TEST_F(OpticsMediaTest, IrcutQueriesRefuseBadArguments) {
@@ -324,6 +335,9 @@ TEST_F(OpticsMediaTest, VideoBeyondCapacityKeepsTheChannels) {
     EXPECT_EQ(CAP_GetVideoMaxChannel(0), 1);  // low 16 bits
     EXPECT_EQ(CAP_GetVideoMaxChannel(1), 7);
     EXPECT_EQ(CAP_GetVideoMaxChannel(2), 0);
+    EXPECT_TRUE(log.HasFrom("cap_ParseVideo", kWarn, "key=Type has 6 elements, only 4 kept.\n"))
+        << log.Dump();
+    EXPECT_EQ(Findings(), 1u) << log.Dump();
 }
 
 TEST_F(OpticsMediaTest, VideoQueriesRefuseBadIndices) {

@@ -382,6 +382,9 @@ TEST_F(PeripheralsTest, EcompassInterruptLinesBeyondCapacity) {
     EXPECT_EQ(CAP_GetEcompassINTGpio(3), 4);
     EXPECT_EQ(CAP_GetMaxElevationAngle(), 0);
     EXPECT_EQ(CAP_GetAlarmBoardType(), CAP_MCU_INVALID);
+    EXPECT_TRUE(log.HasFrom("cap_ParseEcompass", kWarn, "key=INTGpio has 6 elements, only 4 kept.\n"))
+        << log.Dump();
+    EXPECT_EQ(Findings(), 1u) << log.Dump();
 }
 
 TEST_F(PeripheralsTest, EcompassInterruptQueriesRefuseBadArguments) {

@@ -156,6 +156,12 @@ TEST_F(PtzTest, ArraysBeyondCapacity) {
     EXPECT_EQ(CAP_GetHeatGpioCtlNum(), 4);
     EXPECT_EQ(CAP_GetHeatGpioCtl(0), 7);
     EXPECT_EQ(Read(CAP_GetDriverBoardNode), "abc");
+    EXPECT_TRUE(log.HasFrom("cap_ParsePtz", kWarn,
+                            "key=GlassHeatTempThreshold has 5 elements, only 2 kept.\n"))
+        << log.Dump();
+    EXPECT_TRUE(log.HasFrom("cap_ParsePtz", kWarn, "key=FanGpioCtl has 6 elements, only 4 kept.\n"));
+    EXPECT_TRUE(log.HasFrom("cap_ParsePtz", kWarn, "key=HeatGpioCtl has 5 elements, only 4 kept.\n"));
+    EXPECT_EQ(Findings(), 3u) << log.Dump();
 }
 
 TEST_F(PtzTest, NodeTextsAreCutToNineCharacters) {
