@@ -22,8 +22,11 @@ inline void StoreText(char (&acDst)[N], const char *pcSrc) {
 // terminated at ulSize-1.
 inline void CopyOutText(char *pcDst, size_t ulSize, const char *pcSrc) {
     cap_WarnStrOverflow(pcSrc, ulSize);
-    strncpy(pcDst, pcSrc, ulSize - 1);
-    pcDst[ulSize - 1] = '\0';
+    // strncpy(pcDst, pcSrc, ulSize - 1) and a terminator, spelt out: g++ -O3
+    // takes the inlined strncpy for a truncation it must warn about.
+    size_t ulLen = strnlen(pcSrc, ulSize - 1);
+    memcpy(pcDst, pcSrc, ulLen);
+    memset(pcDst + ulLen, 0, ulSize - ulLen);
 }
 
 }  // namespace cap
