@@ -87,7 +87,8 @@ int cap_ParseIrcut(json_object *pstJsonVal) {
 }
 
 // Only "MaxChannel" and "Type" arrays count; everything else is skipped
-// silently. "MaxChannel" sets the first two outputs, a missing element as 0.
+// silently. "MaxChannel" sets the first two outputs, a missing element as 0;
+// the file format ignores further elements.
 int cap_ParseVideo(json_object *pstJsonVal) {
     if (pstJsonVal == nullptr) {
         CAP_LOG(cap::kLogError, "cap_ParseVideo para is null!\n");
