@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Assemble the starting corpus of every fuzz target under OUT/<input>/:
+# the hand-written seeds (fuzz/seeds/<input>/), the saved failing inputs
+# (fuzz/regressions/<input>/), and every matching file of the example device
+# trees (examples/rootfs/...): hardware indexes, board, sensor, lens and patch
+# files, dev_name and sn files, and the two blocks of each tag image.
+#   fuzz/build_corpus.sh build-fuzz/corpus
+set -euo pipefail
+cd "$(dirname "$0")/.."
+out=${1:?usage: build_corpus.sh OUT_DIR}
+inputs="index board sensor lens patch tag_identity tag_check dev_name sn"
+
+for input in $inputs; do
+    mkdir -p "$out/$input"
+    for dir in "fuzz/seeds/$input" "fuzz/regressions/$input"; do
+        [ -d "$dir" ] || continue
+        find "$dir" -maxdepth 1 -type f ! -name '.*' -exec cp -f {} "$out/$input/" \;
+    done
+done
+
+# Example trees: name each copy after its path so that equal file names of
+# different products do not collide.
+add() {  # input, file
+    local name
+    name=$(echo "${2#examples/}" | tr '/' '_')
+    cp -f "$2" "$out/$1/ex_$name"
+}
+if [ -d examples ]; then
+    while IFS= read -r -d '' f; do
+        case "$(basename "$f")" in
+            hardwareindex.json) add index "$f" ;;
+            cap_board.json) add board "$f" ;;
+            cap_sensor.json) add sensor "$f" ;;
+            cap_lens.json) add lens "$f" ;;
+            cap_patch.json) add patch "$f" ;;
+            dev_name) add dev_name "$f" ;;
+            sn) add sn "$f" ;;
+            mtd2 | mmcblk0p2)
+                name=$(echo "${f#examples/}" | tr '/' '_')
+                head -c 4096 "$f" >"$out/tag_identity/ex_$name"
+                tail -c +4097 "$f" | head -c 4096 >"$out/tag_check/ex_$name"
+                ;;
+        esac
+    done < <(find examples -type f -print0)
+fi
+
+for input in $inputs; do
+    echo "corpus $input: $(find "$out/$input" -type f | wc -l) files"
+done

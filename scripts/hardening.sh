@@ -1,0 +1,178 @@
+#!/usr/bin/env bash
+# The hardening runs: the suite under sanitizers, valgrind and on AArch64, and
+# the fuzz targets. Each installs the Debian packages it needs (as root).
+#
+#   scripts/hardening.sh asan       whole suite under AddressSanitizer + UBSan   (build-asan)
+#   scripts/hardening.sh tsan       concurrency test under ThreadSanitizer       (build-tsan)
+#   scripts/hardening.sh valgrind   whole suite under valgrind memcheck          (build-vg)
+#   scripts/hardening.sh arm64      cross-build, suite under qemu-aarch64        (build-arm64)
+#   scripts/hardening.sh fuzz       build the fuzz targets, run each for FUZZ_SECONDS (build-fuzz)
+#   scripts/hardening.sh corpus     only assemble the fuzz corpus                (build-fuzz/corpus)
+#   scripts/hardening.sh all        everything above, in that order
+#
+# Environment: JOBS (default nproc), FUZZ_SECONDS (default 60), FUZZ_PARALLEL
+# (fuzzers run at once, default JOBS), FUZZ_TARGETS (default all nine),
+# <KIND>_BUILD_DIR to use another build directory (e.g. VG_BUILD_DIR=build
+# reuses the plain build: valgrind needs no special compilation).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+. scripts/deps.sh
+
+JOBS=${JOBS:-$(nproc)}
+BASE_PACKAGES=(cmake ninja-build g++ pkg-config libjson-c-dev googletest libgtest-dev)
+
+log() { echo "=== hardening: $*" >&2; }
+
+configure_build() {  # dir, cmake options...
+    local dir=$1
+    shift
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+}
+
+run_asan() {
+    deps_install "${BASE_PACKAGES[@]}"
+    local dir=${ASAN_BUILD_DIR:-build-asan}
+    log "AddressSanitizer + UndefinedBehaviorSanitizer suite in $dir"
+    configure_build "$dir" -DDEVCAP_SANITIZE=address,undefined
+    cmake --build "$dir" -j "$JOBS"
+    # Leaks are errors too; any report stops the test (-fno-sanitize-recover=all).
+    ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1} \
+    UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1} \
+        ctest --test-dir "$dir" --output-on-failure -j "$JOBS"
+}
+
+run_tsan() {
+    deps_install "${BASE_PACKAGES[@]}"
+    local dir=${TSAN_BUILD_DIR:-build-tsan}
+    log "ThreadSanitizer concurrency test in $dir"
+    configure_build "$dir" -DDEVCAP_SANITIZE=thread -DDEVCAP_BUILD_TOOLS=OFF
+    cmake --build "$dir" -j "$JOBS" --target test_concurrency
+    TSAN_OPTIONS=${TSAN_OPTIONS:-halt_on_error=1:second_deadlock_stack=1} \
+        ctest --test-dir "$dir" --output-on-failure -R '^test_concurrency$'
+}
+
+run_valgrind() {
+    deps_install "${BASE_PACKAGES[@]}" valgrind
+    local dir=${VG_BUILD_DIR:-build-vg}
+    log "valgrind memcheck suite in $dir"
+    # Every test program runs under memcheck: any error or a definite or
+    # indirect leak fails the test.
+    local vg="valgrind;--error-exitcode=99;--leak-check=full;--errors-for-leak-kinds=definite,indirect"
+    vg+=";--show-leak-kinds=definite,indirect;--track-origins=yes;--quiet"
+    configure_build "$dir" "-DCMAKE_CROSSCOMPILING_EMULATOR=$vg"
+    cmake --build "$dir" -j "$JOBS"
+    local rc=0
+    ctest --test-dir "$dir" --output-on-failure -j "$JOBS" --timeout 1500 || rc=$?
+    # Leave a shared build directory as it was found.
+    [ -n "${VG_BUILD_DIR:-}" ] && cmake -B "$dir" -DCMAKE_CROSSCOMPILING_EMULATOR= >/dev/null
+    return $rc
+}
+
+arm64_packages() {
+    if ! dpkg --print-foreign-architectures | grep -qx arm64; then
+        if [ "$(id -u)" -ne 0 ]; then
+            echo "the arm64 architecture is not enabled (dpkg --add-architecture arm64, as root)" >&2
+            return 1
+        fi
+        dpkg --add-architecture arm64
+        apt-get update -qq
+    fi
+    deps_install "${BASE_PACKAGES[@]}" g++-aarch64-linux-gnu qemu-user \
+        libjson-c-dev:arm64 libgtest-dev:arm64
+}
+
+run_arm64() {
+    arm64_packages
+    local dir=${ARM64_BUILD_DIR:-build-arm64}
+    log "AArch64 cross-build and suite under qemu-aarch64 in $dir"
+    configure_build "$dir" -DCMAKE_TOOLCHAIN_FILE=cmake/aarch64-linux-gnu.cmake
+    cmake --build "$dir" -j "$JOBS"
+    readelf -h "$dir/libdevcap.so" | grep -q 'Machine: *AArch64'
+    QEMU_LD_PREFIX=/usr/aarch64-linux-gnu \
+        ctest --test-dir "$dir" --output-on-failure -j "$JOBS" --timeout 900
+}
+
+fuzz_build() {
+    deps_install "${BASE_PACKAGES[@]}" clang-14 libclang-rt-14-dev
+    FUZZ_DIR=${FUZZ_BUILD_DIR:-build-fuzz}
+    CC=clang-14 CXX=clang++-14 configure_build "$FUZZ_DIR" -DDEVCAP_BUILD_FUZZ=ON \
+        -DDEVCAP_SANITIZE=address,undefined -DDEVCAP_BUILD_TESTS=OFF -DDEVCAP_BUILD_TOOLS=OFF
+}
+
+run_corpus() {
+    FUZZ_DIR=${FUZZ_BUILD_DIR:-build-fuzz}
+    bash fuzz/build_corpus.sh "$FUZZ_DIR/corpus"
+}
+
+# One target for FUZZ_SECONDS; a crash leaves its input in fuzz/regressions/.
+fuzz_one() {
+    local input=$1 seconds=$2
+    local out="$FUZZ_DIR/fuzz-logs/$input.log"
+    mkdir -p "fuzz/regressions/$input" "$FUZZ_DIR/fuzz-logs"
+    if "$FUZZ_DIR/fuzz/fuzz_$input" -max_total_time="$seconds" -timeout=10 -max_len=8192 \
+        -rss_limit_mb=2048 -print_final_stats=1 -dict=fuzz/devcap.dict \
+        -artifact_prefix="fuzz/regressions/$input/" \
+        "$FUZZ_DIR/corpus/$input" >"$out" 2>&1; then
+        echo "fuzz_$input: $(grep -E '^stat::number_of_executed_units' "$out" | awk '{print $2}') runs, no failure"
+    else
+        echo "fuzz_$input: FAILED" >&2
+        tail -n 60 "$out" >&2
+        return 1
+    fi
+}
+
+run_fuzz() {
+    fuzz_build
+    local targets=${FUZZ_TARGETS:-index board sensor lens patch tag_identity tag_check dev_name sn}
+    local seconds=${FUZZ_SECONDS:-60} parallel=${FUZZ_PARALLEL:-$JOBS}
+    # shellcheck disable=SC2086
+    cmake --build "$FUZZ_DIR" -j "$JOBS" --target $(printf 'fuzz_%s ' $targets)
+    run_corpus
+    log "fuzzing each of: $targets for ${seconds}s, $parallel at a time"
+    local failed=0 running=0 input
+    local before
+    before=$(find fuzz/regressions -type f | sort)
+    for input in $targets; do
+        fuzz_one "$input" "$seconds" &
+        running=$((running + 1))
+        if [ "$running" -ge "$parallel" ]; then
+            wait -n || failed=1
+            running=$((running - 1))
+        fi
+    done
+    while [ "$running" -gt 0 ]; do
+        wait -n || failed=1
+        running=$((running - 1))
+    done
+    local new
+    new=$(comm -13 <(echo "$before") <(find fuzz/regressions -type f | sort))
+    if [ -n "$new" ]; then
+        failed=1
+        echo "new failing inputs, kept as regression tests (commit them with the fix):" >&2
+        for f in $new; do
+            echo "  $f ($(stat -c %s "$f") bytes):" >&2
+            od -A d -c "$f" | head -n 40 >&2
+        done
+    fi
+    return $failed
+}
+
+case "${1:-}" in
+    asan) run_asan ;;
+    tsan) run_tsan ;;
+    valgrind) run_valgrind ;;
+    arm64) run_arm64 ;;
+    fuzz) run_fuzz ;;
+    corpus) run_corpus ;;
+    all)
+        run_asan
+        run_tsan
+        run_valgrind
+        run_arm64
+        run_fuzz
+        ;;
+    *)
+        sed -n '2,17p' "$0" | sed 's/^# \{0,1\}//'
+        exit 2
+        ;;
+esac
