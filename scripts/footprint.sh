@@ -3,8 +3,10 @@
 # stripped size, its NEEDED entries, the size of the global record, and where
 # the bytes go (sections of the stripped file, largest functions).
 #
-#   scripts/footprint.sh            both architectures
-#   scripts/footprint.sh --native   x86-64 only
+#   scripts/footprint.sh              both architectures
+#   scripts/footprint.sh --native     x86-64 only
+#   scripts/footprint.sh --variants   also AArch64 built for size (-Os) and/or
+#                                     linked for 4 KiB pages, to show what each saves
 #
 # Installs missing Debian packages (as root; AArch64 needs the arm64
 # architecture enabled in dpkg, which this does when run as root).
@@ -16,7 +18,11 @@ cd "$(dirname "$0")/.."
 
 TARGET_KIB=80   # stripped, on AArch64
 ARM64=1
-[ "${1:-}" = "--native" ] && ARM64=0
+VARIANTS=0
+case "${1:-}" in
+    --native) ARM64=0 ;;
+    --variants) VARIANTS=1 ;;
+esac
 
 deps_install cmake ninja-build g++ pkg-config libjson-c-dev binutils
 if [ "$ARM64" = 1 ]; then
@@ -38,7 +44,7 @@ trap 'rm -rf "$OUT"' EXIT
 build() {  # build DIR [cmake args...]
     local dir=$1
     shift
-    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    cmake -S . -B "$dir" -G Ninja --no-warn-unused-cli -DCMAKE_BUILD_TYPE=Release \
         -DDEVCAP_BUILD_TESTS=OFF -DDEVCAP_BUILD_TOOLS=OFF "$@" >/dev/null
     cmake --build "$dir" -j "${JOBS:-$(nproc)}" --target devcap >/dev/null
 }
@@ -55,6 +61,16 @@ report() {  # report LABEL DIR TOOL-PREFIX
     awk -v b="$bytes" 'BEGIN { printf "  stripped size   %d bytes (%.1f KiB)\n", b, b / 1024 }'
     echo "  NEEDED          $("${tp}readelf" -dW "$lib" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p' | paste -sd' ')"
     echo "  global record   g_stDevCap, $record bytes (in .bss: no file bytes)"
+    "${tp}readelf" -lW "$stripped" | awk -v total="$bytes" '
+        function hex(h,   i, v) { v = 0; h = tolower(substr(h, 3))
+            for (i = 1; i <= length(h); i++) v = v * 16 + index("0123456789abcdef", substr(h, i, 1)) - 1
+            return v }
+        $1 == "LOAD" { sz = hex($5); flags = ""; for (i = 7; i < NF; i++) flags = flags $i
+                       loaded += sz; align = $NF
+                       if (flags ~ /E/) code += sz; else if (flags ~ /W/) { rw += sz; bss += hex($6) - sz } else ro += sz }
+        END { printf "  loaded          %d bytes executable segment, %d read-only, %d data (+%d zeroed)\n", code, ro, rw, bss
+              printf "  the rest        %d bytes: segment alignment (%s), headers\n", total - loaded, align }'
+
     echo "  exported        $("${tp}nm" -D --defined-only "$lib" | wc -l) symbols"
     echo "  sections of the stripped file (bytes):"
     "${tp}size" -A "$stripped" | awk 'NR > 2 && $2 > 0 && $1 != "Total" { printf "    %-20s %8d\n", $1, $2 }'
@@ -71,9 +87,28 @@ report() {  # report LABEL DIR TOOL-PREFIX
     fi
 }
 
+variant() {  # variant LABEL CXX-FLAGS LINKER-FLAGS
+    local dir="$OUT/build-$1" lib stripped
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/aarch64-linux-gnu.cmake \
+        -DDEVCAP_BUILD_TESTS=OFF -DDEVCAP_BUILD_TOOLS=OFF "-DCMAKE_CXX_FLAGS_RELEASE=$2 -DNDEBUG" \
+        "-DCMAKE_SHARED_LINKER_FLAGS=$3" >/dev/null
+    cmake --build "$dir" -j "${JOBS:-$(nproc)}" --target devcap >/dev/null
+    lib=$(readlink -f "$dir/libdevcap.so")
+    stripped="$OUT/libdevcap-$1.so"
+    aarch64-linux-gnu-strip --strip-all -o "$stripped" "$lib"
+    printf '  %-34s %7d bytes stripped\n' "$1" "$(stat -c %s "$stripped")"
+}
+
 build "${BUILD_DIR:-build-bench}"
 report x86-64 "${BUILD_DIR:-build-bench}" ""
 if [ "$ARM64" = 1 ]; then
     build "${ARM64_BUILD_DIR:-build-bench-arm64}" -DCMAKE_TOOLCHAIN_FILE=cmake/aarch64-linux-gnu.cmake
     report aarch64 "${ARM64_BUILD_DIR:-build-bench-arm64}" aarch64-linux-gnu-
+fi
+if [ "$VARIANTS" = 1 ]; then
+    echo "== aarch64 variants"
+    variant "-O3 (release), 64 KiB pages" "-O3" ""
+    variant "-O3, 4 KiB pages" "-O3" "-Wl,-z,max-page-size=4096"
+    variant "-Os, 64 KiB pages" "-Os" ""
+    variant "-Os, 4 KiB pages" "-Os" "-Wl,-z,max-page-size=4096"
 fi
