@@ -48,12 +48,17 @@ void RegisterQueries(const Product &product) {
     Query("slot", "CAP_GetSensorType(0)", [] { benchmark::DoNotOptimize(CAP_GetSensorType(0)); });
     Query("slot", "CAP_GetIrcutCtlWithGpio(0,1)", [] { benchmark::DoNotOptimize(CAP_GetIrcutCtlWithGpio(0, 1)); });
     Query("slot", "CAP_GetLedType(1)", [] { benchmark::DoNotOptimize(CAP_GetLedType(1)); });
-    Query("slot", "CAP_IsZoomSupport(0)", [] { benchmark::DoNotOptimize(CAP_IsZoomSupport(0)); });
     // An index outside the slots logs an error: the cost of a message the
     // host's logger drops without formatting it.
     Query("slot", "CAP_GetAlarmInWithGpio(8),logged", [] {
         benchmark::DoNotOptimize(CAP_GetAlarmInWithGpio(8));
     });
+
+    // Derived answers: CAP_IsZoomSupport asks CAP_GetFocusType through its
+    // exported symbol; CAP_IsAudioSupport combines three fields.
+    Query("derived", "CAP_GetFocusType(0)", [] { benchmark::DoNotOptimize(CAP_GetFocusType(0)); });
+    Query("derived", "CAP_IsZoomSupport(0)", [] { benchmark::DoNotOptimize(CAP_IsZoomSupport(0)); });
+    Query("derived", "CAP_IsAudioSupport", [] { benchmark::DoNotOptimize(CAP_IsAudioSupport()); });
 
     Query("copy", "CAP_GetAlarmInWithGpioMul(8)", [] {
         benchmark::DoNotOptimize(CAP_GetAlarmInWithGpioMul(8, g_aiGpio));
