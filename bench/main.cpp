@@ -53,15 +53,24 @@ public:
                    c("floor_us"), c("init_us"), dRatio, dRatio <= kStartupTarget ? "" : "(over)",
                    c("init_fmt_us"), c("ratio_fmt"), c("io_floor_us"), c("ratio_io"));
         }
-        printf("\nQuery cost (target: plain or slot query under %.0f ns)\n", kQueryTargetNs);
+        printf("\nQuery cost in CPU time, and as a multiple of the fastest plain query\n"
+               "(target: plain or slot query under %.0f ns)\n", kQueryTargetNs);
+        auto ns = [](const Run &run) {
+            return run.GetAdjustedCPUTime() * benchmark::GetTimeUnitMultiplier(benchmark::kNanosecond) /
+                   benchmark::GetTimeUnitMultiplier(run.time_unit);
+        };
+        double dPlain = 0;
+        for (const auto &run : m_runs) {
+            if (run.benchmark_name().rfind("query/plain/", 0) == 0 && (dPlain == 0 || ns(run) < dPlain))
+                dPlain = ns(run);
+        }
         for (const auto &run : m_runs) {
             std::string name = run.benchmark_name();
             if (name.rfind("query/", 0) != 0) continue;
-            double dNs = run.GetAdjustedCPUTime() * benchmark::GetTimeUnitMultiplier(benchmark::kNanosecond) /
-                         benchmark::GetTimeUnitMultiplier(run.time_unit);
+            double dNs = ns(run);
             bool bTargeted = (name.rfind("query/plain/", 0) == 0 || name.rfind("query/slot/", 0) == 0) &&
                              name.find(",logged") == std::string::npos;
-            printf("  %-50s %10.2f ns %s\n", name.substr(6).c_str(), dNs,
+            printf("  %-42s %10.2f ns %9.1fx %s\n", name.substr(6).c_str(), dNs, dPlain > 0 ? dNs / dPlain : 0,
                    bTargeted ? (dNs < kQueryTargetNs ? "" : "(over target)") : "");
         }
     }
