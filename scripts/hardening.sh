@@ -131,6 +131,7 @@ run_fuzz() {
     log "fuzzing each of: $targets for ${seconds}s, $parallel at a time"
     local failed=0 running=0 input
     local before
+    mkdir -p fuzz/regressions
     before=$(find fuzz/regressions -type f | sort)
     for input in $targets; do
         fuzz_one "$input" "$seconds" &
