@@ -1,5 +1,6 @@
 // Who the device is: the device name and its parameter, the product name and
 // check code of the electronic tag, the serial number, and their queries.
+#include <stdint.h>
 #include <string.h>
 #include <unistd.h>
 
@@ -34,12 +35,31 @@ int ReadTagBlock(cap::Site site, unsigned int uiOffset, char (&acBlock)[kTagBloc
 // The first place where an item of this key starts: the start of the block,
 // right after a zero byte or right after a line feed. A key inside another
 // key ("DEVICE_NAME" in "CUSTOM_DEVICE_NAME") is no item of it.
+// The zeros between runs of text, most of a block, are passed over a word at
+// a time: a key that is absent costs a pass over the text, not over every byte.
 const char *FindTagKey(const char (&acBlock)[kTagBlock + 1], const char *pcKey) {
     size_t ulKeyLen = strlen(pcKey);
-    for (size_t i = 0; i < kTagBlock; ++i) {
-        bool bItemStart = i == 0 || acBlock[i - 1] == '\0' || acBlock[i - 1] == '\n';
-        if (bItemStart && acBlock[i] != '\0' && strncmp(&acBlock[i], pcKey, ulKeyLen) == 0)
-            return &acBlock[i];
+    const char *pcEnd = acBlock + kTagBlock;
+    const char *pc = acBlock;
+    while (pc < pcEnd) {
+        if (*pc == '\0') {
+            uint64_t ulWord;
+            while (pcEnd - pc >= 8 && (memcpy(&ulWord, pc, 8), ulWord == 0)) pc += 8;
+            while (pc < pcEnd && *pc == '\0') ++pc;
+            continue;
+        }
+        // pc begins a run (the block ends in a zero byte, so every run ends
+        // in one); an item starts there and after each line feed within it.
+        for (;;) {
+            if (strncmp(pc, pcKey, ulKeyLen) == 0) return pc;
+            const char *pcLf = strchr(pc, '\n');
+            if (pcLf == nullptr) {
+                pc += strlen(pc);
+                break;
+            }
+            pc = pcLf + 1;
+            if (*pc == '\0') break;
+        }
     }
     return nullptr;
 }
