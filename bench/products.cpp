@@ -39,8 +39,10 @@ std::string MakeRoot(const fs::path &tree, const std::string &name) {
     std::error_code ec;
     if (fs::exists(tree / "tmp" / "sysinfo" / "sn"))
         fs::copy_file(tree / "tmp" / "sysinfo" / "sn", root / "tmp" / "sysinfo" / "sn", ec);
-    fs::create_directory_symlink(fs::absolute(tree / "usr"), root / "usr", ec);
-    if (fs::exists(tree / "dev")) fs::create_directory_symlink(fs::absolute(tree / "dev"), root / "dev", ec);
+    // Copies, not links: a link would add a step to every path start-up
+    // resolves, which the device does not have.
+    fs::copy(tree / "usr", root / "usr", fs::copy_options::recursive, ec);
+    if (fs::exists(tree / "dev")) fs::copy(tree / "dev", root / "dev", fs::copy_options::recursive, ec);
     return root.string();
 }
 

@@ -1,7 +1,7 @@
 // The example products a benchmark runs on. Each product gets a device root
 // of its own, laid out as on the camera: its name in /tmp/sysinfo/dev_name,
-// and /usr and /dev of the example tree, so that CAP_CapInit finds its files
-// exactly as it would on the device.
+// and a copy of /usr and /dev of the example tree, so that CAP_CapInit finds
+// its files exactly as it would on the device.
 #pragma once
 
 #include <string>
