@@ -7,6 +7,7 @@
 #include "board/elements.h"
 #include "platform/json.h"
 #include "platform/log.h"
+#include "platform/slots.h"
 #include "platform/text.h"
 
 namespace {
@@ -17,46 +18,25 @@ void ResetUartPort(UartPort &stPort) {
     stPort.ucNum = 0;
 }
 
-// How many elements of a port array are taken: up to the four ports, the
-// rest dropped with a warning; none when the value is not an array.
-size_t PortElements(cap::Site site, const char *pcKey, json_object *pstArray) {
-    if (!cap::IsType(pstArray, json_type_array)) {
-        CAP_LOG_AT(site, cap::kLogInfo, "key %s of UART is not an array!\n", pcKey);
-        return 0;
-    }
-    const size_t ulLen = cap::ArrayLen(pstArray);
-    if (ulLen <= CAP_UART_PORTS) return ulLen;
-    CAP_LOG_AT(site, cap::kLogWarn, "key=%s has %u elements, only %u kept.\n", pcKey,
-               static_cast<unsigned int>(ulLen), static_cast<unsigned int>(CAP_UART_PORTS));
-    return CAP_UART_PORTS;
+// A port member must be an array; anything else is refused and leaves the
+// port as it was.
+bool IsPortArray(cap::Site site, const char *pcKey, json_object *pstVal) {
+    if (cap::IsType(pstVal, json_type_array)) return true;
+    CAP_LOG_AT(site, cap::kLogInfo, "key %s of UART is not an array!\n", pcKey);
+    return false;
 }
 
-// "DeviceNode": one name per port; the number of ports is the number of
-// names (never more than the ports that have a slot).
+// "DeviceNode": one name per port, read with the text accessor; the number
+// of ports is the array's length (low 8 bits), also beyond the four names
+// that have a slot. A null element has no text: the text-storing rule
+// reports it and its slot stays empty.
 void StoreDevNodes(cap::Site site, const char *pcKey, json_object *pstArray, UartPort &stPort) {
-    const size_t ulNum = PortElements(site, pcKey, pstArray);
-    if (ulNum > 0) stPort.ucNum = static_cast<unsigned char>(ulNum);
-    for (size_t i = 0; i < ulNum; ++i) {
-        json_object *pstElem = cap::ArrayAt(pstArray, i);
-        if (cap::IsType(pstElem, json_type_string))
-            cap::StoreText(stPort.aacDevNode[i], json_object_get_string(pstElem));
-        else
-            CAP_LOG_AT(site, cap::kLogInfo, "key=%s element %u is not string, skipped.\n", pcKey,
-                       static_cast<unsigned int>(i));
-    }
-}
-
-void StoreDirectionGpios(cap::Site site, const char *pcKey, json_object *pstArray,
-                         UartPort &stPort) {
-    const size_t ulNum = PortElements(site, pcKey, pstArray);
-    for (size_t i = 0; i < ulNum; ++i) {
-        json_object *pstElem = cap::ArrayAt(pstArray, i);
-        if (cap::IsType(pstElem, json_type_int))
-            stPort.aiDirectionGpio[i] = json_object_get_int(pstElem);
-        else
-            CAP_LOG_AT(site, cap::kLogInfo, "key=%s element %u is not int, skipped.\n", pcKey,
-                       static_cast<unsigned int>(i));
-    }
+    if (!IsPortArray(site, pcKey, pstArray)) return;
+    const size_t ulLen = cap::ArrayLen(pstArray);
+    if (ulLen > 0) stPort.ucNum = static_cast<unsigned char>(ulLen);
+    const size_t ulNum = cap::SlotsTaken(site, pcKey, ulLen, CAP_UART_PORTS);
+    for (size_t i = 0; i < ulNum; ++i)
+        cap::StoreText(stPort.aacDevNode[i], json_object_get_string(cap::ArrayAt(pstArray, i)));
 }
 
 }  // namespace
@@ -135,7 +115,8 @@ int cap_ParseUartIndividual(json_object *pstJsonVal, UartPort *pstUartPort) {
         if (strcmp(m.key, "DeviceNode") == 0) {
             StoreDevNodes(CAP_HERE, m.key, m.val, *pstUartPort);
         } else if (strcmp(m.key, "DirectionGpio") == 0) {
-            StoreDirectionGpios(CAP_HERE, m.key, m.val, *pstUartPort);
+            if (IsPortArray(CAP_HERE, m.key, m.val))
+                cap::FillInts(CAP_HERE, m.key, pstUartPort->aiDirectionGpio, m.val);
         } else {
             for (size_t i = 0; i < cap::ArrayLen(m.val); ++i)
                 CAP_LOG(cap::kLogInfo, "key %s is not invalid in UART!\n", m.key);

@@ -48,66 +48,14 @@ constexpr const char *kObjectKeys[] = {
     "CVBS", "Sniffer", "Accelerate", "Ecompass", "PTZ", "LedInfo",
 };
 
-// An element the key's row cannot take (an integer row meets a text, null,
-// an object...): it is skipped and its slot keeps what it held.
-bool ElementFits(cap::Site site, const char *pcKey, json_object *pstElem, json_type enType,
-                 size_t ulIndex) {
-    if (cap::IsType(pstElem, enType)) return true;
-    CAP_LOG_AT(site, cap::kLogInfo, "key=%s element %u is not %s, skipped.\n", pcKey,
-               static_cast<unsigned int>(ulIndex), json_type_to_name(enType));
-    return false;
-}
-
-// More elements than the field has slots: the surplus is dropped.
-void WarnSurplus(cap::Site site, const char *pcKey, size_t ulLen, size_t ulSlots) {
-    if (ulLen <= ulSlots) return;
-    CAP_LOG_AT(site, cap::kLogWarn, "key=%s has %u elements, only %u kept.\n", pcKey,
-               static_cast<unsigned int>(ulLen), static_cast<unsigned int>(ulSlots));
-}
-
-// Integer elements into a table of GPIO lines, surplus dropped.
-template <size_t N>
-void StoreLines(cap::Site site, const char *pcKey, json_object *pstArray, int (&aiTable)[N]) {
-    const size_t ulLen = cap::ArrayLen(pstArray);
-    WarnSurplus(site, pcKey, ulLen, N);
-    for (size_t i = 0; i < ulLen && i < N; ++i) {
-        json_object *pstElem = cap::ArrayAt(pstArray, i);
-        if (ElementFits(site, pcKey, pstElem, json_type_int, i))
-            aiTable[i] = json_object_get_int(pstElem);
-    }
-}
-
-// The I2cInfo mapping, only for the elements present; further ones ignored.
-void StoreI2cInfo(cap::Site site, const char *pcKey, json_object *pstArray, I2cInfo &stInfo) {
-    const size_t ulLen = cap::ArrayLen(pstArray);
-    for (size_t i = 0; i < ulLen && i < 3; ++i) {
-        json_object *pstElem = cap::ArrayAt(pstArray, i);
-        if (ElementFits(site, pcKey, pstElem, json_type_int, i))
-            cap::SetI2cVal(stInfo, i, json_object_get_int(pstElem));
-    }
-}
-
-// Up to four GPIO numbers, one per byte from the top down, ORed into the
-// field. Each is cut to its own byte so that it cannot spill into another's.
-void StoreHWVersion(cap::Site site, const char *pcKey, json_object *pstArray,
-                    unsigned int &uiHWVersionGpio) {
+// Up to four GPIO numbers (the file format ignores further elements), one
+// per byte from the top down, ORed into the field. Each is cut to its own
+// byte so that it cannot spill into another's.
+void StoreHWVersion(json_object *pstArray, unsigned int &uiHWVersionGpio) {
     const size_t ulLen = cap::ArrayLen(pstArray);
     for (size_t i = 0; i < ulLen && i < 4; ++i) {
-        json_object *pstElem = cap::ArrayAt(pstArray, i);
-        if (!ElementFits(site, pcKey, pstElem, json_type_int, i)) continue;
-        const unsigned int uiByte = static_cast<unsigned int>(json_object_get_int(pstElem)) & 0xFFu;
-        uiHWVersionGpio |= uiByte << (24 - 8 * i);
-    }
-}
-
-void StoreMotorTypes(cap::Site site, const char *pcKey, json_object *pstArray,
-                     MotorType (&aenMotorType)[CAP_MOTOR_SLOTS]) {
-    const size_t ulLen = cap::ArrayLen(pstArray);
-    WarnSurplus(site, pcKey, ulLen, CAP_MOTOR_SLOTS);
-    for (size_t i = 0; i < ulLen && i < CAP_MOTOR_SLOTS; ++i) {
-        json_object *pstElem = cap::ArrayAt(pstArray, i);
-        if (ElementFits(site, pcKey, pstElem, json_type_string, i))
-            aenMotorType[i] = cap_MatchMotorType(json_object_get_string(pstElem));
+        const int iGpio = json_object_get_int(cap::ArrayAt(pstArray, i));
+        uiHWVersionGpio |= (static_cast<unsigned int>(iGpio) & 0xFFu) << (24 - 8 * i);
     }
 }
 
@@ -253,31 +201,31 @@ int cap_BoardArrayInit(const char *pcKey, json_object *pstJsonVal) {
     const size_t ulLen = cap::ArrayLen(pstJsonVal);
     switch (KeyIndex(kArrayKeys, pcKey)) {
         case kAlarmInWithGpio:
-            StoreLines(CAP_HERE, pcKey, pstJsonVal, stAlarm.aiAlarmInGpio);
+            cap::FillInts(CAP_HERE, pcKey, stAlarm.aiAlarmInGpio, pstJsonVal);
             // The count is the whole array's, written only by a non-empty one.
             if (ulLen > 0) stAlarm.usAlarmInNum = static_cast<unsigned short>(ulLen);
             break;
         case kAlarmOutWithGpio:
-            StoreLines(CAP_HERE, pcKey, pstJsonVal, stAlarm.aiAlarmOutGpio);
+            cap::FillInts(CAP_HERE, pcKey, stAlarm.aiAlarmOutGpio, pstJsonVal);
             if (ulLen > 0) stAlarm.usAlarmOutNum = static_cast<unsigned short>(ulLen);
             break;
         case kAlarmInWithI2c:
-            StoreI2cInfo(CAP_HERE, pcKey, pstJsonVal, stAlarm.stAlarmInI2cInfo);
+            cap::ReadPresentI2c(stAlarm.stAlarmInI2cInfo, pstJsonVal);
             break;
         case kAlarmOutWitchI2c:
-            StoreI2cInfo(CAP_HERE, pcKey, pstJsonVal, stAlarm.stAlarmOutI2cInfo);
+            cap::ReadPresentI2c(stAlarm.stAlarmOutI2cInfo, pstJsonVal);
             break;
         case kHWVersionWithGPIO:
-            StoreHWVersion(CAP_HERE, pcKey, pstJsonVal, pstBoard->uiHWVersionGpio);
+            StoreHWVersion(pstJsonVal, pstBoard->uiHWVersionGpio);
             break;
         case kLensPinsA:
-            StoreLines(CAP_HERE, pcKey, pstJsonVal, pstBoard->aiLensPinsA);
+            cap::FillInts(CAP_HERE, pcKey, pstBoard->aiLensPinsA, pstJsonVal);
             break;
         case kLensPinsB:
-            StoreLines(CAP_HERE, pcKey, pstJsonVal, pstBoard->aiLensPinsB);
+            cap::FillInts(CAP_HERE, pcKey, pstBoard->aiLensPinsB, pstJsonVal);
             break;
         case kMotorType:
-            StoreMotorTypes(CAP_HERE, pcKey, pstJsonVal, pstBoard->aenMotorType);
+            cap::FillWords<cap_MatchMotorType>(CAP_HERE, pcKey, pstBoard->aenMotorType, pstJsonVal);
             break;
         default:
             for (size_t i = 0; i < ulLen; ++i) CAP_LOG(cap::kLogInfo, "key=%s is invaild.\n", pcKey);

@@ -1,8 +1,12 @@
-// Filling fixed-size fields of the board record from JSON arrays. Every
-// helper stops at the field's capacity, and an element of the wrong shape
-// where a row is expected is skipped. The Fill helpers drop surplus elements
-// with a warning naming the key; the Read helpers take a fixed number of
-// elements, as the file format defines, and ignore the rest silently.
+// Filling fixed-size fields of the board record from JSON arrays. Elements
+// are read with json-c's accessors: an integer element with the integer one
+// (a text "12" reads 12, null 0), a text element with the text one (a
+// non-text element yields its JSON text, null no text, which the matcher
+// reports). Every helper stops at the field's capacity; an element that is
+// not an array where a row is expected is skipped. The Fill helpers drop
+// surplus elements with the surplus warning; the Read helpers take a fixed
+// number of elements, as the file format defines, and ignore the rest
+// silently.
 #pragma once
 
 #include <json-c/json.h>
@@ -11,17 +15,9 @@
 #include "devcap.h"
 #include "platform/json.h"
 #include "platform/log.h"
+#include "platform/slots.h"
 
 namespace cap {
-
-// How many elements of an array of ulLen fit ulSlots; a longer array is
-// reported.
-inline size_t SlotsTaken(Site site, const char *pcKey, size_t ulLen, size_t ulSlots) {
-    if (ulLen <= ulSlots) return ulLen;
-    CAP_LOG_AT(site, kLogWarn, "key=%s has %u elements, only %u kept.\n", pcKey,
-               static_cast<unsigned int>(ulLen), static_cast<unsigned int>(ulSlots));
-    return ulSlots;
-}
 
 // Element i of the array, read with the integer accessor, into slot i.
 template <typename T, size_t N>

@@ -117,17 +117,49 @@ int TagValue(cap::Site site, const TagItem &stItem, const char *pcStop, const ch
     return 0;
 }
 
-}  // namespace
-
-int cap_GetDeviceName(int iSize, char *pcDevName) {
-    if (pcDevName == nullptr) {
-        CAP_LOG(cap::kLogError, "para is null!\n");
+// The checks every identity reader makes of its caller's buffer, in this
+// order: a null buffer -2, a size below 1 -4.
+int CheckOutBuffer(cap::Site site, const char *pcBuf, int iSize) {
+    if (pcBuf == nullptr) {
+        CAP_LOG_AT(site, cap::kLogError, "para is null!\n");
         return -2;
     }
     if (iSize <= 0) {
-        CAP_LOG(cap::kLogError, "para out of range.");
+        CAP_LOG_AT(site, cap::kLogError, "para out of range.");
         return -4;
     }
+    return 0;
+}
+
+// Read a small file of the device into acBuf, which stays terminated: the
+// number of bytes read (0 or less when reading failed), kNoFile when it
+// cannot be opened.
+constexpr ssize_t kNoFile = -2;
+
+template <size_t N>
+ssize_t ReadSmallFile(const char *pcPath, char (&acBuf)[N]) {
+    int iFd = cap::FileOpen(pcPath);
+    if (iFd < 0) return kNoFile;
+    ssize_t lRead = read(iFd, acBuf, N - 1);
+    close(iFd);
+    return lRead;
+}
+
+// The ulRead characters read to a caller's buffer of ulSize (>= 1) bytes,
+// terminated; when they do not all fit, the first ulSize-1 and false.
+bool CopyRead(char *pcDst, size_t ulSize, const char *pcSrc, size_t ulRead) {
+    const bool bFits = ulRead < ulSize;
+    const size_t ulCopy = bFits ? ulRead : ulSize - 1;
+    strncpy(pcDst, pcSrc, ulCopy);
+    pcDst[ulCopy] = '\0';
+    return bFits;
+}
+
+}  // namespace
+
+int cap_GetDeviceName(int iSize, char *pcDevName) {
+    int iRet = CheckOutBuffer(CAP_HERE, pcDevName, iSize);
+    if (iRet != 0) return iRet;
     char acName[CAP_NAME_LEN] = {0};
     ssize_t lRead = 0;
     const char *pcOverride = cap::DeviceNameOverride();
@@ -135,44 +167,27 @@ int cap_GetDeviceName(int iSize, char *pcDevName) {
         // The host named the device itself: that is the file's content.
         strncpy(acName, pcOverride, sizeof(acName) - 1);
         lRead = static_cast<ssize_t>(strlen(acName));
-        if (lRead == 0) {
-            CAP_LOG(cap::kLogError, "Read dev_name failed\n");
-            return -1;
-        }
     } else {
-        int iFd = cap::FileOpen(kDevNameFile);
-        if (iFd < 0) {
+        lRead = ReadSmallFile(kDevNameFile, acName);
+        if (lRead == kNoFile) {
             CAP_LOG(cap::kLogError, "No device name in rfid\n");
             return -1;
         }
-        lRead = read(iFd, acName, sizeof(acName) - 1);
-        close(iFd);
-        if (lRead <= 0) {
-            CAP_LOG(cap::kLogError, "Read dev_name failed\n");
-            return -1;
-        }
     }
-    size_t ulRead = static_cast<size_t>(lRead);
-    if (ulRead >= static_cast<size_t>(iSize)) {
-        strncpy(pcDevName, acName, static_cast<size_t>(iSize) - 1);
-        pcDevName[iSize - 1] = '\0';
+    if (lRead <= 0) {
+        CAP_LOG(cap::kLogError, "Read dev_name failed\n");
+        return -1;
+    }
+    if (!CopyRead(pcDevName, static_cast<size_t>(iSize), acName, static_cast<size_t>(lRead))) {
         CAP_LOG(cap::kLogError, "Buffer for device name too short, part of it may be missed\n");
         return -1;
     }
-    strncpy(pcDevName, acName, ulRead);
-    pcDevName[ulRead] = '\0';
     return 0;
 }
 
 int cap_GetDeviceParam(int iSize, char *pcDevParam) {
-    if (pcDevParam == nullptr) {
-        CAP_LOG(cap::kLogError, "para is null!\n");
-        return -2;
-    }
-    if (iSize <= 0) {
-        CAP_LOG(cap::kLogError, "para out of range.");
-        return -4;
-    }
+    int iRet = CheckOutBuffer(CAP_HERE, pcDevParam, iSize);
+    if (iRet != 0) return iRet;
     char acName[CAP_NAME_LEN] = {0};
     if (cap_GetDeviceName(sizeof(acName), acName) != 0) {
         CAP_LOG(cap::kLogError, "Read device name failed. \n");
@@ -245,32 +260,22 @@ int cap_ReadSerialNum(char *pcSerial, unsigned short usSize) {
         CAP_LOG(cap::kLogError, "para out of range.");
         return -4;
     }
-    int iFd = cap::FileOpen(kSerialFile);
-    if (iFd < 0) {
-        CAP_LOG(cap::kLogWarn, "No serial number in rfid,use default serial number.\n");
-        strncpy(pcSerial, kDefaultSerial, usSize - 1u);
-        pcSerial[usSize - 1] = '\0';
-        return 0;
-    }
     // One byte more than is read keeps the number terminated.
     char acSerial[33] = {0};
-    ssize_t lRead = read(iFd, acSerial, sizeof(acSerial) - 1);
-    close(iFd);
+    const ssize_t lRead = ReadSmallFile(kSerialFile, acSerial);
     if (lRead <= 0) {
-        CAP_LOG(cap::kLogWarn, "read serial number failed,use default serial number.\n");
-        strncpy(pcSerial, kDefaultSerial, usSize - 1u);
-        pcSerial[usSize - 1] = '\0';
+        if (lRead == kNoFile)
+            CAP_LOG(cap::kLogWarn, "No serial number in rfid,use default serial number.\n");
+        else
+            CAP_LOG(cap::kLogWarn, "read serial number failed,use default serial number.\n");
+        // The default number, cut to the buffer and zero-filled up to its end.
+        CopyRead(pcSerial, usSize, kDefaultSerial, usSize - 1u);
         return 0;
     }
-    size_t ulRead = static_cast<size_t>(lRead);
-    if (ulRead >= usSize) {
-        strncpy(pcSerial, acSerial, usSize - 1u);
-        pcSerial[usSize - 1] = '\0';
+    if (!CopyRead(pcSerial, usSize, acSerial, static_cast<size_t>(lRead))) {
         CAP_LOG(cap::kLogWarn, "Buffer for serial number too short,part of sn number may be missed\n");
         return -1;
     }
-    strncpy(pcSerial, acSerial, ulRead);
-    pcSerial[ulRead] = '\0';
     return 0;
 }
 

@@ -2,6 +2,7 @@
 #include <string.h>
 
 #include "lens/lens.h"
+#include "platform/channels.h"
 #include "platform/json.h"
 #include "platform/log.h"
 #include "platform/sysfile.h"
@@ -38,14 +39,5 @@ int cap_LensCapInit(unsigned short usIndex, const char *pcPath) {
 }
 
 extern "C" DEVCAP_API int cap_LensInitAll(void) {
-    const unsigned short usNum = g_pstLensCap->usLensNum;
-    for (unsigned short i = 0; i < usNum; ++i) {
-        // A count beyond the channels has no path to read: the fifth lens is
-        // refused as out of range.
-        char acPath[CAP_PATH_LEN] = {};
-        if (i < CAP_MAX_CHANNEL) strncpy(acPath, g_pstCapFiles->aacLensPath[i], sizeof(acPath) - 1);
-        int iRet = cap_LensCapInit(i, acPath);
-        if (iRet != 0) return iRet;
-    }
-    return 0;
+    return cap::InitChannels<cap_LensCapInit>(g_pstLensCap->usLensNum, g_pstCapFiles->aacLensPath);
 }

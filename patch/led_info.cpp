@@ -5,6 +5,7 @@
 #include "patch/patch.h"
 #include "platform/json.h"
 #include "platform/log.h"
+#include "platform/slots.h"
 #include "platform/words.h"
 
 namespace {
@@ -44,13 +45,6 @@ void StoreLedElement(LedArray enKey, LedInfoCap &stLed, size_t i, json_object *p
 
 }  // namespace
 
-size_t cap_PatchSlots(cap::Site site, const char *pcKey, size_t ulLen, size_t ulSlots) {
-    if (ulLen <= ulSlots) return ulLen;
-    CAP_LOG_AT(site, cap::kLogWarn, "key=%s holds %lu elements, only %lu fit; the rest are ignored.\n",
-               pcKey, static_cast<unsigned long>(ulLen), static_cast<unsigned long>(ulSlots));
-    return ulSlots;
-}
-
 // The LED sub-record only: the optics defog flags beside it belong to the
 // patch file and keep their values.
 void cap_PatchLedInfoValInit(void) {
@@ -75,7 +69,7 @@ int cap_PatchArrayInit(const char *pcKey, json_object *pstJsonVal) {
         for (size_t i = 0; i < ulLen; ++i) CAP_LOG(cap::kLogInfo, " key is invalid.key=%s\n", pcKey);
         return 0;
     }
-    const size_t ulSlots = cap_PatchSlots(CAP_HERE, pcKey, ulLen, CAP_LED_SLOTS);
+    const size_t ulSlots = cap::SlotsTaken(CAP_HERE, pcKey, ulLen, CAP_LED_SLOTS);
     LedInfoCap &stLed = g_pstPatchCap->stLedInfo;
     for (size_t i = 0; i < ulSlots; ++i) {
         StoreLedElement(pstKey->enVal, stLed, i, cap::ArrayAt(pstJsonVal, i));

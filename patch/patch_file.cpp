@@ -6,6 +6,7 @@
 #include "patch/patch.h"
 #include "platform/json.h"
 #include "platform/log.h"
+#include "platform/slots.h"
 #include "platform/sysfile.h"
 
 namespace {
@@ -49,7 +50,7 @@ void ParseBool(const char *pcKey, json_object *pstVal) {
 // An element that is not an array leaves its filter alone.
 void ParseIrcutCtl(cap::Site site, const char *pcKey, json_object *pstVal) {
     int(&aaiGpio)[CAP_IRCUT_SLOTS][CAP_IRCUT_GPIOS] = g_pstBoardCap->stIrcut.aaiIrcutGpioCtl;
-    const size_t ulFilters = cap_PatchSlots(site, pcKey, cap::ArrayLen(pstVal), CAP_IRCUT_SLOTS);
+    const size_t ulFilters = cap::SlotsTaken(site, pcKey, cap::ArrayLen(pstVal), CAP_IRCUT_SLOTS);
     for (size_t i = 0; i < ulFilters; ++i) {
         json_object *pstInner = cap::ArrayAt(pstVal, i);
         if (!cap::IsType(pstInner, json_type_array)) {
@@ -57,7 +58,7 @@ void ParseIrcutCtl(cap::Site site, const char *pcKey, json_object *pstVal) {
                        pcKey, static_cast<unsigned long>(i));
             continue;
         }
-        const size_t ulGpios = cap_PatchSlots(site, pcKey, cap::ArrayLen(pstInner), CAP_IRCUT_GPIOS);
+        const size_t ulGpios = cap::SlotsTaken(site, pcKey, cap::ArrayLen(pstInner), CAP_IRCUT_GPIOS);
         for (size_t j = 0; j < ulGpios; ++j) aaiGpio[i][j] = json_object_get_int(cap::ArrayAt(pstInner, j));
     }
 }
@@ -72,7 +73,7 @@ void ParseArray(cap::Site site, const char *pcKey, json_object *pstVal) {
     const bool bDelay = strcmp(pcKey, "IrcutDelay") == 0;
     const bool bLaser = strcmp(pcKey, "LaserDistance") == 0;
     if (!bDefog && !bDelay && !bLaser) return;
-    const size_t ulSlots = cap_PatchSlots(site, pcKey, cap::ArrayLen(pstVal), CAP_PATCH_SLOTS);
+    const size_t ulSlots = cap::SlotsTaken(site, pcKey, cap::ArrayLen(pstVal), CAP_PATCH_SLOTS);
     for (size_t i = 0; i < ulSlots; ++i) {
         json_object *pstElem = cap::ArrayAt(pstVal, i);
         if (bDefog) stPatch.abOpticsDefogSup[i] = json_object_get_boolean(pstElem) ? 1U : 0U;

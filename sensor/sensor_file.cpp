@@ -1,6 +1,7 @@
 // Sensor files: the mode each sensor runs in, from its cap_sensor.json.
 #include <string.h>
 
+#include "platform/channels.h"
 #include "platform/json.h"
 #include "platform/log.h"
 #include "platform/sysfile.h"
@@ -67,14 +68,6 @@ int cap_SensorCapInit(unsigned short usIndex, const char *pcPath) {
 }
 
 extern "C" DEVCAP_API int cap_SensorInitAll(void) {
-    const unsigned short usNum = g_pstSensorCap->usSensorNum;
-    for (unsigned short i = 0; i < usNum; ++i) {
-        // A count beyond the channels has no path to read: the fifth sensor
-        // is refused as out of range.
-        char acPath[CAP_PATH_LEN] = {};
-        if (i < CAP_MAX_CHANNEL) strncpy(acPath, g_pstCapFiles->aacSensorPath[i], sizeof(acPath) - 1);
-        int iRet = cap_SensorCapInit(i, acPath);
-        if (iRet != 0) return iRet;
-    }
-    return 0;
+    return cap::InitChannels<cap_SensorCapInit>(g_pstSensorCap->usSensorNum,
+                                                g_pstCapFiles->aacSensorPath);
 }

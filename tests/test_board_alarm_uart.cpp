@@ -246,7 +246,7 @@ TEST_F(AlarmUartTest, PortArraysBeyondFourAndMalformedPortsDoNoHarm) {
         "Uart232": "ttyS0",
         "Uart422": {"DeviceNode": [null, "ttyS9", 5], "DirectionGpio": "7"}}})"),
               0);
-    EXPECT_EQ(CAP_GetUart485Num(), 4);
+    EXPECT_EQ(CAP_GetUart485Num(), 5);  // the array's length; four names kept
     EXPECT_EQ(CAP_GetUart485DirectionGpio(0), 1);
     EXPECT_EQ(CAP_GetUart485DirectionGpio(3), 4);
     char acAll[40];
@@ -260,7 +260,8 @@ TEST_F(AlarmUartTest, PortArraysBeyondFourAndMalformedPortsDoNoHarm) {
     EXPECT_EQ(CAP_GetUart232DirectionGpio(0), -1);
     EXPECT_TRUE(log.Has(kError, "cap_ParseUartIndividual para is not an object!\n"));
 
-    // Null and number elements are skipped; the count is still the array's.
+    // Elements are read with the text accessor: a number yields its JSON text,
+    // null no text (reported; the slot stays empty).
     EXPECT_EQ(CAP_GetUart422Num(), 3);
     char acNode[10];
     EXPECT_EQ(CAP_GetUart422DeviceNode(0, sizeof(acNode), acNode), 0);
@@ -268,7 +269,8 @@ TEST_F(AlarmUartTest, PortArraysBeyondFourAndMalformedPortsDoNoHarm) {
     EXPECT_EQ(CAP_GetUart422DeviceNode(1, sizeof(acNode), acNode), 0);
     EXPECT_STREQ(acNode, "ttyS9");
     EXPECT_EQ(CAP_GetUart422DeviceNode(2, sizeof(acNode), acNode), 0);
-    EXPECT_STREQ(acNode, "");
+    EXPECT_STREQ(acNode, "5");
+    EXPECT_TRUE(log.HasFrom("cap_WarnStrOverflow", kWarn, "invalid params!\n"));
     EXPECT_EQ(CAP_GetUart422DirectionGpio(0), 0);
     EXPECT_TRUE(log.Has(kInfo, "key DirectionGpio of UART is not an array!\n"));
 }

@@ -167,7 +167,7 @@ TEST_F(LedTest, ArraysBeyondTenSlotsStopAtTheirField) {
     EXPECT_EQ(CAP_GetLedFreqNum(), 10);
     EXPECT_EQ(CAP_GetLedNum(), 3);            // after the frequencies
     EXPECT_EQ(g_pstPatchCap->aiIrcutDelay[0], 0);
-    EXPECT_EQ(log.Count(kWarn, "key=LedGpioCtl holds 12 elements, only 10 fit; the rest are ignored.\n"), 1)
+    EXPECT_EQ(log.Count(kWarn, "key=LedGpioCtl has 12 elements, only 10 kept.\n"), 1)
         << log.Dump();
 }
 

@@ -116,7 +116,7 @@ TEST_F(PatchTest, ArraysBeyondFourSlotsStopAtTheirField) {
     EXPECT_EQ(CAP_GetLaserInfoNum(), 4);
     EXPECT_EQ(CAP_IsOpticsDefogSup(3), 1);
     EXPECT_TRUE(log.HasFrom("cap_PatchCapInit", kWarn,
-                            "key=IrcutDelay holds 7 elements, only 4 fit; the rest are ignored.\n")) << log.Dump();
+                            "key=IrcutDelay has 7 elements, only 4 kept.\n")) << log.Dump();
 }
 
 // The LED reset of a patch "LedInfo" touches the LED table only.
@@ -164,9 +164,9 @@ TEST_F(PatchTest, PatchIrcutCtlStaysInsideTheTable) {
     EXPECT_TRUE(log.HasFrom("cap_PatchCapInit", kWarn,
                             "key=PatchIrcutCtl element 1 is not an array; it is ignored.\n")) << log.Dump();
     EXPECT_TRUE(log.HasFrom("cap_PatchCapInit", kWarn,
-                            "key=PatchIrcutCtl holds 12 elements, only 10 fit; the rest are ignored.\n"));
+                            "key=PatchIrcutCtl has 12 elements, only 10 kept.\n"));
     EXPECT_TRUE(log.HasFrom("cap_PatchCapInit", kWarn,
-                            "key=PatchIrcutCtl holds 5 elements, only 4 fit; the rest are ignored.\n"));
+                            "key=PatchIrcutCtl has 5 elements, only 4 kept.\n"));
 }
 
 TEST_F(PatchTest, UnreadablePatchFileFailsBeforeItsReset) {

@@ -176,7 +176,7 @@ TEST_F(PatchUnit, ArrayInitBeyondTenSlotsLeavesTheNextField) {
     EXPECT_EQ(g_pstPatchCap->stLedInfo.aiLedFreq[9], 10);
     EXPECT_EQ(g_pstPatchCap->stLedInfo.usLedNum, 6);
     EXPECT_TRUE(log.HasFrom("cap_PatchArrayInit", kWarn,
-                            "key=LedFreq holds 12 elements, only 10 fit; the rest are ignored.\n")) << log.Dump();
+                            "key=LedFreq has 12 elements, only 10 kept.\n")) << log.Dump();
 }
 
 // Internal guards of the sensor and lens file readers.
