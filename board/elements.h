@@ -11,6 +11,7 @@
 
 #include <json-c/json.h>
 #include <stddef.h>
+#include <string.h>
 
 #include "devcap.h"
 #include "platform/json.h"
@@ -78,6 +79,21 @@ inline void ReadPresentI2c(I2cInfo &stI2c, json_object *pstArray) {
     const size_t ulLen = ArrayLen(pstArray);
     for (size_t i = 0; i < ulLen && i < 3; ++i)
         SetI2cVal(stI2c, i, json_object_get_int(ArrayAt(pstArray, i)));
+}
+
+// A key of an object and the field of its sub-record that the key sets.
+template <typename R, typename F>
+struct KeyField {
+    const char *pcKey;
+    F R::*pField;
+};
+
+// The field of stRec that a key names in a table; null when no row has it.
+template <typename R, typename F, size_t N>
+F *FieldOf(const KeyField<R, F> (&astFields)[N], R &stRec, const char *pcKey) {
+    for (const KeyField<R, F> &stField : astFields)
+        if (strcmp(stField.pcKey, pcKey) == 0) return &(stRec.*stField.pField);
+    return nullptr;
 }
 
 template <typename T, size_t N>

@@ -112,33 +112,34 @@ int cap_ParseVideo(json_object *pstJsonVal) {
 
 namespace {
 
+constexpr cap::KeyField<AudioCap, unsigned int> kAudioFlags[] = {
+    {"MicInSup", &AudioCap::bMicInSup},
+    {"LineInSup", &AudioCap::bLineInSup},
+    {"SpeakerSup", &AudioCap::bSpeakerSup},
+};
+
+// The keys "AuidioInDevNO" and "MicLineSiwtchGpio" are spelt so in the file
+// format.
+constexpr cap::KeyField<AudioCap, unsigned char> kAudioBytes[] = {
+    {"MicInChn", &AudioCap::ucMicInChn},
+    {"LineInChn", &AudioCap::ucLineInChn},
+    {"AuidioInDevNO", &AudioCap::ucAudioInDevNo},
+    {"AudioOutDevNO", &AudioCap::ucAudioOutDevNo},
+    {"AudioOutNum", &AudioCap::ucAudioOutNum},
+};
+
 void ParseAudioBool(cap::Site site, AudioCap &stAudio, const char *pcKey, json_object *pstVal) {
-    const unsigned int bVal = json_object_get_boolean(pstVal) ? 1 : 0;
-    if (strcmp(pcKey, "MicInSup") == 0)
-        stAudio.bMicInSup = bVal;
-    else if (strcmp(pcKey, "LineInSup") == 0)
-        stAudio.bLineInSup = bVal;
-    else if (strcmp(pcKey, "SpeakerSup") == 0)
-        stAudio.bSpeakerSup = bVal;
+    if (unsigned int *pbFlag = cap::FieldOf(kAudioFlags, stAudio, pcKey))
+        *pbFlag = json_object_get_boolean(pstVal) ? 1 : 0;
     else
         CAP_LOG_AT(site, cap::kLogInfo, "key %s is not in stAudio boolean type!\n", pcKey);
 }
 
-// The keys "AuidioInDevNO" and "MicLineSiwtchGpio" are spelt so in the file
-// format.
+// The 8-bit fields take the low 8 bits, the switch GPIO the whole number.
 void ParseAudioInt(cap::Site site, AudioCap &stAudio, const char *pcKey, json_object *pstVal) {
     const int iVal = json_object_get_int(pstVal);
-    const unsigned char ucVal = static_cast<unsigned char>(iVal);
-    if (strcmp(pcKey, "MicInChn") == 0)
-        stAudio.ucMicInChn = ucVal;
-    else if (strcmp(pcKey, "LineInChn") == 0)
-        stAudio.ucLineInChn = ucVal;
-    else if (strcmp(pcKey, "AuidioInDevNO") == 0)
-        stAudio.ucAudioInDevNo = ucVal;
-    else if (strcmp(pcKey, "AudioOutDevNO") == 0)
-        stAudio.ucAudioOutDevNo = ucVal;
-    else if (strcmp(pcKey, "AudioOutNum") == 0)
-        stAudio.ucAudioOutNum = ucVal;
+    if (unsigned char *pucField = cap::FieldOf(kAudioBytes, stAudio, pcKey))
+        *pucField = static_cast<unsigned char>(iVal);
     else if (strcmp(pcKey, "MicLineSiwtchGpio") == 0)
         stAudio.iMicLineSwitchGpio = iVal;
     else

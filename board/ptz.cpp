@@ -33,42 +33,48 @@ void cap_PtzValInit(void) {
 
 namespace {
 
+constexpr cap::KeyField<PtzCap, McuType> kPtzBoardTypes[] = {
+    {"DriverBoardType", &PtzCap::enDriverBoardType},
+    {"AlarmBoardType", &PtzCap::enAlarmBoardType},
+    {"WiperBoardType", &PtzCap::enWiperBoardType},
+};
+
+constexpr cap::KeyField<PtzCap, FanHeatCtlType> kPtzControls[] = {
+    {"FanCtlType", &PtzCap::enFanCtlType},
+    {"HeatCtlType", &PtzCap::enHeatCtlType},
+    {"GlassHeatCtlType", &PtzCap::enGlassHeatCtlType},
+};
+
+constexpr cap::KeyField<PtzCap, char[CAP_NODE_LEN]> kPtzNodes[] = {
+    {"DriverBoardNode", &PtzCap::acDriverBoardNode},
+    {"AlarmBoardNode", &PtzCap::acAlarmBoardNode},
+    {"WiperBoardNode", &PtzCap::acWiperBoardNode},
+};
+
+constexpr cap::KeyField<PtzCap, int> kPtzInts[] = {
+    {"BallMaxAngle", &PtzCap::iBallMaxAngle},
+    {"DriverBoardReset", &PtzCap::iDriverBoardReset},
+    {"AlarmBoardReset", &PtzCap::iAlarmBoardReset},
+    {"WiperBoardReset", &PtzCap::iWiperBoardReset},
+    {"GlassHeatGpio", &PtzCap::iGlassHeatGpio},
+};
+
 // Board models and control kinds go through their matchers; device nodes are
 // cut to 9 characters with the overflow warning.
 void ParsePtzText(cap::Site site, PtzCap &stPtz, const char *pcKey, const char *pcText) {
-    if (strcmp(pcKey, "DriverBoardType") == 0)
-        stPtz.enDriverBoardType = cap_MatchMcuType(pcText);
-    else if (strcmp(pcKey, "AlarmBoardType") == 0)
-        stPtz.enAlarmBoardType = cap_MatchMcuType(pcText);
-    else if (strcmp(pcKey, "WiperBoardType") == 0)
-        stPtz.enWiperBoardType = cap_MatchMcuType(pcText);
-    else if (strcmp(pcKey, "FanCtlType") == 0)
-        stPtz.enFanCtlType = cap_MatchFanHeatCtlType(pcText);
-    else if (strcmp(pcKey, "HeatCtlType") == 0)
-        stPtz.enHeatCtlType = cap_MatchFanHeatCtlType(pcText);
-    else if (strcmp(pcKey, "GlassHeatCtlType") == 0)
-        stPtz.enGlassHeatCtlType = cap_MatchFanHeatCtlType(pcText);
-    else if (strcmp(pcKey, "DriverBoardNode") == 0)
-        cap::StoreText(stPtz.acDriverBoardNode, pcText);
-    else if (strcmp(pcKey, "AlarmBoardNode") == 0)
-        cap::StoreText(stPtz.acAlarmBoardNode, pcText);
-    else if (strcmp(pcKey, "WiperBoardNode") == 0)
-        cap::StoreText(stPtz.acWiperBoardNode, pcText);
+    if (McuType *penBoard = cap::FieldOf(kPtzBoardTypes, stPtz, pcKey))
+        *penBoard = cap_MatchMcuType(pcText);
+    else if (FanHeatCtlType *penCtl = cap::FieldOf(kPtzControls, stPtz, pcKey))
+        *penCtl = cap_MatchFanHeatCtlType(pcText);
+    else if (auto *pacNode = cap::FieldOf(kPtzNodes, stPtz, pcKey))
+        cap::StoreText(*pacNode, pcText);
     else
         CAP_LOG_AT(site, cap::kLogInfo, "cap_ParsePtz para is not string type:key=%s!\n", pcKey);
 }
 
 void ParsePtzInt(cap::Site site, PtzCap &stPtz, const char *pcKey, int iVal) {
-    if (strcmp(pcKey, "BallMaxAngle") == 0)
-        stPtz.iBallMaxAngle = iVal;
-    else if (strcmp(pcKey, "DriverBoardReset") == 0)
-        stPtz.iDriverBoardReset = iVal;
-    else if (strcmp(pcKey, "AlarmBoardReset") == 0)
-        stPtz.iAlarmBoardReset = iVal;
-    else if (strcmp(pcKey, "WiperBoardReset") == 0)
-        stPtz.iWiperBoardReset = iVal;
-    else if (strcmp(pcKey, "GlassHeatGpio") == 0)
-        stPtz.iGlassHeatGpio = iVal;
+    if (int *piField = cap::FieldOf(kPtzInts, stPtz, pcKey))
+        *piField = iVal;
     else
         CAP_LOG_AT(site, cap::kLogInfo, "cap_ParsePtz para is not int type:key=%s!\n", pcKey);
 }
