@@ -41,12 +41,16 @@ fi
 OUT=$(mktemp -d)
 trap 'rm -rf "$OUT"' EXIT
 
+quiet() {  # run a command, showing its output only when it fails
+    "$@" >"$OUT/log" 2>&1 || { tail -30 "$OUT/log" >&2; return 1; }
+}
+
 build() {  # build DIR [cmake args...]
     local dir=$1
     shift
     cmake -S . -B "$dir" -G Ninja --no-warn-unused-cli -DCMAKE_BUILD_TYPE=Release \
         -DDEVCAP_BUILD_TESTS=OFF -DDEVCAP_BUILD_TOOLS=OFF "$@" >/dev/null
-    cmake --build "$dir" -j "${JOBS:-$(nproc)}" --target devcap >/dev/null
+    quiet cmake --build "$dir" -j "${JOBS:-$(nproc)}" --target devcap
 }
 
 report() {  # report LABEL DIR TOOL-PREFIX
@@ -70,7 +74,6 @@ report() {  # report LABEL DIR TOOL-PREFIX
                        if (flags ~ /E/) code += sz; else if (flags ~ /W/) { rw += sz; bss += hex($6) - sz } else ro += sz }
         END { printf "  loaded          %d bytes executable segment, %d read-only, %d data (+%d zeroed)\n", code, ro, rw, bss
               printf "  the rest        %d bytes: segment alignment (%s), headers\n", total - loaded, align }'
-
     echo "  exported        $("${tp}nm" -D --defined-only "$lib" | wc -l) symbols"
     echo "  sections of the stripped file (bytes):"
     "${tp}size" -A "$stripped" | awk 'NR > 2 && $2 > 0 && $1 != "Total" { printf "    %-20s %8d\n", $1, $2 }'
@@ -88,15 +91,20 @@ report() {  # report LABEL DIR TOOL-PREFIX
 }
 
 variant() {  # variant LABEL CXX-FLAGS LINKER-FLAGS
-    local dir="$OUT/build-$1" lib stripped
+    local dir="$OUT/build-${1//[^A-Za-z0-9]/_}" lib stripped
     cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/aarch64-linux-gnu.cmake \
         -DDEVCAP_BUILD_TESTS=OFF -DDEVCAP_BUILD_TOOLS=OFF "-DCMAKE_CXX_FLAGS_RELEASE=$2 -DNDEBUG" \
         "-DCMAKE_SHARED_LINKER_FLAGS=$3" >/dev/null
-    cmake --build "$dir" -j "${JOBS:-$(nproc)}" --target devcap >/dev/null
+    quiet cmake --build "$dir" -j "${JOBS:-$(nproc)}" --target devcap
     lib=$(readlink -f "$dir/libdevcap.so")
-    stripped="$OUT/libdevcap-$1.so"
+    stripped="$dir/libdevcap-stripped.so"
     aarch64-linux-gnu-strip --strip-all -o "$stripped" "$lib"
-    printf '  %-34s %7d bytes stripped\n' "$1" "$(stat -c %s "$stripped")"
+    printf '  %-30s %7d bytes stripped, %7d loaded\n' "$1" "$(stat -c %s "$stripped")" \
+        "$(aarch64-linux-gnu-readelf -lW "$stripped" | awk '
+            $1 == "LOAD" { h = tolower(substr($5, 3)); v = 0
+                           for (i = 1; i <= length(h); i++) v = v * 16 + index("0123456789abcdef", substr(h, i, 1)) - 1
+                           n += v }
+            END { print n }')"
 }
 
 build "${BUILD_DIR:-build-bench}"
