@@ -160,3 +160,37 @@ int CapTest::Init(const Product &p) {
 }
 
 }  // namespace devcap_test
+
+namespace devcap_test {
+
+size_t BoardTest::Findings() const {
+    size_t n = 0;
+    for (const LogEntry &e : log.Entries()) {
+        for (const char *pcPrefix : {"cap_Parse", "cap_Match", "cap_Board", "CAP_", "cap_Warn"})
+            if (e.fn.rfind(pcPrefix, 0) == 0) {
+                ++n;
+                break;
+            }
+    }
+    return n;
+}
+
+void ExpectAnswers(const std::vector<Want> &rows) {
+    for (const Want &w : rows) EXPECT_EQ(w.got, w.want) << w.what;
+}
+
+void ExpectRefusals(LogCapture &log, const std::vector<Refusal> &rows) {
+    for (const Refusal &r : rows) {
+        log.Clear();
+        EXPECT_EQ(r.call(), r.result) << r.fn;
+        const std::vector<LogEntry> entries = log.Entries();
+        ASSERT_EQ(entries.size(), 1u) << r.fn << "\n" << log.Dump();
+        EXPECT_EQ(entries[0].fn, r.fn);
+        EXPECT_EQ(entries[0].level, kError) << r.fn;
+        if (!r.text.empty()) {
+            EXPECT_EQ(entries[0].text, r.text) << r.fn;
+        }
+    }
+}
+
+}  // namespace devcap_test

@@ -111,4 +111,42 @@ protected:
     Product product;
 };
 
+// ---- Board and query tests ------------------------------------------
+
+// Start-up with a board file. Findings counts the messages of the board
+// parsers, matchers and queries (start-up's own lines left out).
+class BoardTest : public CapTest {
+protected:
+    int LoadBoard(const std::string &json) {
+        product.board = json;
+        return Init();
+    }
+    // The same, start-up required to succeed.
+    void Load(const std::string &json) { ASSERT_EQ(LoadBoard(json), 0) << log.Dump(); }
+    size_t Findings() const;
+};
+
+// An answer of the library and the one it must be; WANT names the call.
+struct Want {
+    const char *what;
+    long long got;
+    long long want;
+};
+#define WANT(expr, value) \
+    ::devcap_test::Want { #expr, static_cast<long long>(expr), static_cast<long long>(value) }
+void ExpectAnswers(const std::vector<Want> &rows);
+
+// A query given a bad argument: the result it must give, and the one message
+// it must log, an error from the exported function fn (any text when text is
+// empty). Each row runs on a cleared log.
+struct Refusal {
+    const char *fn;
+    long long (*call)();
+    long long result;
+    std::string text;
+};
+#define REFUSE(fn, expr, result, text) \
+    ::devcap_test::Refusal { fn, []() -> long long { return (expr); }, result, text }
+void ExpectRefusals(LogCapture &log, const std::vector<Refusal> &rows);
+
 }  // namespace devcap_test
