@@ -92,6 +92,7 @@ bool IsStageFailure(const LogLine &l) {
 
 const char *Category(int iLevel, const std::string &t) {
     if (Contains(t, "is overflow of")) return "text cut to fit";
+    if (Contains(t, " elements, only ") && Contains(t, " kept.")) return "array longer than its field";
     if (Contains(t, "pcVal") || Contains(t, "pcJsonVal") || Contains(t, "cap_MatchMemWidth") ||
         Contains(t, "cap_MatchCvbsType"))
         return "word outside the vocabulary";
