@@ -22,5 +22,11 @@ set(ENV{PKG_CONFIG_LIBDIR} "/usr/lib/aarch64-linux-gnu/pkgconfig:/usr/share/pkgc
 set(ENV{PKG_CONFIG_PATH} "")
 set(ENV{PKG_CONFIG_SYSROOT_DIR} "")
 
+# The programs load the cross toolchain's C and C++ runtime (-L, as
+# QEMU_LD_PREFIX). Its C library must come first on the guest's library path:
+# the arm64 multiarch packages bring a C library of their own, of another
+# build, and a loader of one build with the C library of the other hangs in
+# the first pthread_create.
 find_program(DEVCAP_QEMU_AARCH64 qemu-aarch64 REQUIRED)
-set(CMAKE_CROSSCOMPILING_EMULATOR "${DEVCAP_QEMU_AARCH64};-L;/usr/aarch64-linux-gnu")
+set(CMAKE_CROSSCOMPILING_EMULATOR
+    "${DEVCAP_QEMU_AARCH64};-L;/usr/aarch64-linux-gnu;-E;LD_LIBRARY_PATH=/usr/aarch64-linux-gnu/lib")
