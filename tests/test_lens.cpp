@@ -19,77 +19,58 @@ protected:
     }
 };
 
-TEST_F(LensTest, FovAngleCountsOnlyAsADouble) {
-    Lenses({R"("yt3010")", R"("union_t5183")", R"("fixed")"});
+// "FovAngle" counts only as a double (90 is no field of view, 90.0 is); the
+// folder follows the first element of a lens array.
+TEST_F(LensTest, FovAngleFromEachLensFile) {
+    Lenses({R"("yt3010")", R"("union_t5183")", R"("fixed")", R"(["fixed", "6mm", "yt3010"])"});
     product.lenses = {{"yt3010", R"({"FovAngle": 90})"},
                       {"union_t5183", R"({"FovAngle": 90.0, "Zoom": 1.5, "Name": "x"})"},
                       {"fixed", R"({"FovAngle": 1.25e2})"}};
-    ASSERT_EQ(Init(), 0) << log.Dump();
-    EXPECT_EQ(CAP_GetFovAngle(0), 0.0);
-    EXPECT_EQ(CAP_GetFovAngle(1), 90.0);
-    EXPECT_EQ(CAP_GetFovAngle(2), 125.0);
-    EXPECT_TRUE(log.HasFrom("cap_LensCapInit", kInfo, " cap_LensCapInit para key=Zoom is invalid in object type."))
-        << log.Dump();
-    EXPECT_FALSE(log.Contains("key=FovAngle")) << log.Dump();
-    EXPECT_FALSE(log.Contains("key=Name")) << log.Dump();
+    ASSERT_EQ(Init(), 0);
+    const double adFov[] = {0.0, 90.0, 125.0, 125.0};
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(CAP_GetFovAngle(i), adFov[i]) << i;
+    EXPECT_EQ(CAP_GetFocusDistance(3), CAP_FIX_6MM);
+    EXPECT_EQ(CAP_GetLensType(3), CAP_LENS_YT3010);
+    EXPECT_TRUE(log.HasFrom("cap_LensCapInit", kInfo, " cap_LensCapInit para key=Zoom is invalid in object type."));
+    EXPECT_FALSE(log.Contains("key=FovAngle"));
+    EXPECT_FALSE(log.Contains("key=Name"));
 }
 
+// Type queries are bounded by the four slots, silently; the others by the
+// lens count, each with its own message, level and answer.
 TEST_F(LensTest, OneLensCameraBoundsByCountOrByCapacity) {
-    ASSERT_EQ(Init(), 0) << log.Dump();  // one lens "fixed", FovAngle 92.5
+    ASSERT_EQ(Init(), 0);  // one lens "fixed", FovAngle 92.5
     EXPECT_EQ(CAP_GetLensNum(), 1);
     EXPECT_EQ(CAP_GetLensType(0), CAP_LENS_FIXED);
     EXPECT_EQ(CAP_GetFocusDistance(0), CAP_FIX_2_8MM);  // bare name: 0, the code of 2.8mm
     EXPECT_EQ(CAP_GetFovAngle(0), 92.5);
     log.Clear();
-    EXPECT_EQ(CAP_GetLensType(1), 26);  // capacity bound: no message
-    EXPECT_EQ(log.Size(), 0u) << log.Dump();
-
-    EXPECT_EQ(CAP_GetFocusType(1), 3);
-    EXPECT_TRUE(log.HasFrom("CAP_GetFocusType", kError, "para out of range.")) << log.Dump();
-    EXPECT_EQ(CAP_GetFocusDistance(1), -1);
-    EXPECT_TRUE(log.HasFrom("CAP_GetFocusDistance", kError, "para our of range")) << log.Dump();
-    EXPECT_EQ(CAP_GetFovAngle(1), -1.0);
-    EXPECT_TRUE(log.HasFrom("CAP_GetFovAngle", kError, "para our of range")) << log.Dump();
-
-    log.Clear();
-    EXPECT_EQ(CAP_IsZoomSupport(1), 0);
-    EXPECT_EQ(CAP_IsFocusSupport(1), 0);
-    EXPECT_EQ(CAP_IsFocusSupport(-1), 0);
-    EXPECT_EQ(log.Count(kError, "para out of range."), 3) << log.Dump();
-    EXPECT_TRUE(log.HasFrom("CAP_IsZoomSupport", kError, "para out of range.")) << log.Dump();
-    EXPECT_TRUE(log.HasFrom("CAP_IsFocusSupport", kError, "para out of range.")) << log.Dump();
-
-    log.Clear();
-    EXPECT_EQ(CAP_GetLensType(4), 26);
-    EXPECT_EQ(CAP_GetLensType(-1), 26);
-    EXPECT_EQ(log.Count(kError, "CAP_GetLensType para out of range"), 2) << log.Dump();
-}
-
-TEST_F(LensTest, FixedDistanceFromTheIndex) {
-    Lenses({R"(["fixed", "3.6mm"])", R"(["fixed", "6mm", "yt3010"])"});
-    product.lenses = {{"fixed", R"({"FovAngle": 92.5})"}};
-    ASSERT_EQ(Init(), 0) << log.Dump();
-    EXPECT_EQ(CAP_GetFocusDistance(0), CAP_FIX_3_6MM);
-    EXPECT_EQ(CAP_GetFocusDistance(1), CAP_FIX_6MM);
-    EXPECT_EQ(CAP_GetLensType(1), CAP_LENS_YT3010);
-    EXPECT_EQ(CAP_GetFovAngle(1), 92.5);  // the folder follows the first element
-}
-
-TEST_F(LensTest, ZoomAndFocusOfTypicalLenses) {
-    Lenses({R"("user")", R"("fixed")", R"("24x_f063")", R"("union_t5183")"});
-    product.lenses = {{"user", "{}"}, {"fixed", "{}"}, {"24x_f063", "{}"}, {"union_t5183", "{}"}};
-    ASSERT_EQ(Init(), 0) << log.Dump();
-    const int aiZoom[] = {0, 0, 0, 1}, aiFocus[] = {1, 0, 0, 1}, aiType[] = {2, 0, 3, 1};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(CAP_IsZoomSupport(i), aiZoom[i]) << i;
-        EXPECT_EQ(CAP_IsFocusSupport(i), aiFocus[i]) << i;
-        EXPECT_EQ(CAP_GetFocusType(i), aiType[i]) << i;
+    EXPECT_EQ(CAP_GetLensType(1), 26);
+    EXPECT_EQ(log.Size(), 0u);
+    const struct {
+        const char *pcFn, *pcText;
+        double dGot, dWant;
+    } aCases[] = {
+        {"CAP_GetFocusType", "para out of range.", (double)CAP_GetFocusType(1), 3},
+        {"CAP_GetFocusDistance", "para our of range", (double)CAP_GetFocusDistance(1), -1},
+        {"CAP_GetFovAngle", "para our of range", CAP_GetFovAngle(1), -1.0},
+        {"CAP_IsZoomSupport", "para out of range.", (double)CAP_IsZoomSupport(1), 0},
+        {"CAP_IsFocusSupport", "para out of range.", (double)CAP_IsFocusSupport(-1), 0},
+        {"CAP_GetLensType", "CAP_GetLensType para out of range", (double)CAP_GetLensType(4), 26},
+        {"CAP_GetLensType", "CAP_GetLensType para out of range", (double)CAP_GetLensType(-1), 26},
+    };
+    ASSERT_EQ(log.Size(), std::size(aCases));
+    for (size_t i = 0; i < std::size(aCases); ++i) {
+        const auto &c = aCases[i];
+        EXPECT_EQ(c.dGot, c.dWant) << c.pcFn;
+        EXPECT_EQ(log.Entries()[i].fn, c.pcFn);
+        EXPECT_EQ(log.Entries()[i].level, kError) << c.pcFn;
+        EXPECT_EQ(log.Entries()[i].text, c.pcText) << c.pcFn;
     }
-    EXPECT_FALSE(log.Contains("out of range")) << log.Dump();
 }
 
 TEST_F(LensTest, FocusTypeOfEveryLensType) {
-    ASSERT_EQ(Init(), 0) << log.Dump();
+    ASSERT_EQ(Init(), 0);
     // 0..25, then the invalid member.
     const int aiFocus[] = {1, 1, 2, 1, 1, 0, 1, 3, 1, 1, 1, 1, 1, 1,
                            1, 1, 3, 3, 3, 3, 1, 1, 1, 1, 1, 1, 3};
@@ -106,25 +87,22 @@ TEST_F(LensTest, FocusTypeOfEveryLensType) {
 TEST_F(LensTest, TypeMulMessagesAndOrder) {
     Lenses({R"("yt3010")", R"("fixed")"});
     product.lenses = {{"yt3010", "{}"}, {"fixed", "{}"}};
-    ASSERT_EQ(Init(), 0) << log.Dump();
-    log.Clear();
+    ASSERT_EQ(Init(), 0);
     EXPECT_EQ(CAP_GetLensTypeMul(5, nullptr), -4);
-    EXPECT_TRUE(log.HasFrom("CAP_GetLensTypeMul", kError, "CAP_GetLensType para out of range.")) << log.Dump();
+    EXPECT_TRUE(log.HasFrom("CAP_GetLensTypeMul", kError, "CAP_GetLensType para out of range."));
     EXPECT_EQ(CAP_GetLensTypeMul(1, nullptr), -2);
-    EXPECT_TRUE(log.HasFrom("CAP_GetLensTypeMul", kError, "CAP_GetLensTypeAll para null ptr.")) << log.Dump();
+    EXPECT_TRUE(log.HasFrom("CAP_GetLensTypeMul", kError, "CAP_GetLensTypeAll para null ptr."));
     LensType aeType[4] = {99, 99, 99, 99};
     EXPECT_EQ(CAP_GetLensTypeMul(3, aeType), 0);
-    EXPECT_EQ(aeType[0], CAP_LENS_YT3010);
-    EXPECT_EQ(aeType[1], CAP_LENS_FIXED);
-    EXPECT_EQ(aeType[2], 26u);
-    EXPECT_EQ(aeType[3], 99u);
+    EXPECT_EQ(std::vector<LensType>(aeType, aeType + 4),
+              (std::vector<LensType>{CAP_LENS_YT3010, CAP_LENS_FIXED, 26, 99}));
 }
 
 TEST_F(LensTest, UnreadableLensFileStopsStartUp) {
     Lenses({R"("yt3010")", R"("fixed")"});
     product.lenses = {{"yt3010", R"({"FovAngle": 60.5})"}, {"fixed", "[oops"}};
     EXPECT_EQ(Init(), -1);
-    EXPECT_TRUE(log.HasFrom("cap_LensCapInit", kError, "Lens Cap is null.")) << log.Dump();
+    EXPECT_TRUE(log.HasFrom("cap_LensCapInit", kError, "Lens Cap is null."));
     EXPECT_EQ(log.Entries().back().text, "CAP_LensCapInit return value error.\n");
     EXPECT_EQ(CAP_GetFovAngle(0), 60.5);
     EXPECT_EQ(CAP_GetFovAngle(1), 0.0);
@@ -135,7 +113,7 @@ TEST_F(LensTest, UnreadableLensFileStopsStartUp) {
 // and the lens stage refuses the fifth lens.
 TEST_F(LensTest, CountAboveTheChannelsReadsNothingPastTheFourthSlot) {
     Lenses({R"("fixed")", R"("fixed")", R"("fixed")", R"("fixed")"});
-    ASSERT_EQ(Init(), 0) << log.Dump();
+    ASSERT_EQ(Init(), 0);
     g_pstLensCap->usLensNum = 9;
     log.Clear();
     EXPECT_EQ(CAP_GetFocusDistance(4), -1);
@@ -143,13 +121,13 @@ TEST_F(LensTest, CountAboveTheChannelsReadsNothingPastTheFourthSlot) {
     EXPECT_EQ(CAP_GetFocusType(8), 3);
     EXPECT_EQ(CAP_IsZoomSupport(5), 0);
     EXPECT_EQ(CAP_IsFocusSupport(4), 0);
-    EXPECT_EQ(log.Size(), 5u) << log.Dump();
+    EXPECT_EQ(log.Size(), 5u);
     EXPECT_EQ(CAP_GetFovAngle(3), 92.5);
 
     log.Clear();
     EXPECT_EQ(cap_LensInitAll(), -4);
-    EXPECT_TRUE(log.HasFrom("cap_LensCapInit", kError, "Para out of range.")) << log.Dump();
-    EXPECT_EQ(log.Size(), 1u) << log.Dump();
+    EXPECT_TRUE(log.HasFrom("cap_LensCapInit", kError, "Para out of range."));
+    EXPECT_EQ(log.Size(), 1u);
 }
 
 }  // namespace

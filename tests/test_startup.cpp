@@ -1,6 +1,7 @@
 // Start-up: the record and its pointers, the device name decision and the
 // order of the stages with the message of the first that fails.
-#include <string.h>
+#include <functional>
+#include <memory>
 
 #include "fixture.h"
 
@@ -8,20 +9,41 @@ using namespace devcap_test;
 
 namespace {
 
+struct Msg {
+    const char *fn;
+    int level;
+    const char *text;
+};
+
 class StartupTest : public CapTest {
 protected:
-    // The text of the last error message.
+    // Start-up on a product of its own root (files of earlier runs gone).
+    int InitFresh(const Product &p, const std::function<void(const TempRoot &)> &extra = nullptr) {
+        fresh.reset();  // its end unsets the root
+        fresh = std::make_unique<TempRoot>();
+        WriteProduct(*fresh, p);
+        if (extra) extra(*fresh);
+        log.Clear();
+        return CAP_CapInit();
+    }
     std::string LastError() const {
         std::string text;
-        for (const auto &e : log.Entries())
-            if (e.level == kError) text = e.text;
+        for (const auto &e : log.Entries()) text = e.level == kError ? e.text : text;
         return text;
     }
+    // The messages occur in this order (others may come between them).
+    bool InOrder(const std::vector<Msg> &msgs) const {
+        size_t i = 0;
+        for (const auto &e : log.Entries())
+            i += i < msgs.size() && e.fn == msgs[i].fn && e.level == msgs[i].level && e.text == msgs[i].text;
+        return i == msgs.size();
+    }
+    std::unique_ptr<TempRoot> fresh;
 };
 
 TEST_F(StartupTest, DefaultProductStartsAndSetsThePointers) {
     product.tagIdentity = "DEVICE_NAME=P1\n";
-    ASSERT_EQ(Init(), 0) << log.Dump();
+    ASSERT_EQ(Init(), 0);
     EXPECT_EQ(g_pstDevCap, &g_stDevCap);
     EXPECT_EQ(static_cast<void *>(g_pstCapFiles), static_cast<void *>(g_pstDevCap));
     EXPECT_EQ(reinterpret_cast<char *>(g_pstBoardCap), reinterpret_cast<char *>(g_pstDevCap) + 660);
@@ -30,188 +52,133 @@ TEST_F(StartupTest, DefaultProductStartsAndSetsThePointers) {
     EXPECT_EQ(g_pstPatchCap, &g_stDevCap.stPatchCap);
     EXPECT_STREQ(g_pstBoardCap->acDevName, "MODEL1");
     EXPECT_STREQ(g_pstBoardCap->acBoardType, "B1");
-    EXPECT_STREQ(g_pstCapFiles->acHardwareIndexPath, "/usr/bin/MODEL1/hardwareindex.json");
-    EXPECT_STREQ(g_pstCapFiles->acPatchPath, "/usr/bin/MODEL1/cap_patch.json");
     EXPECT_STREQ(g_pstBoardCap->acProductName, "P1");
-    EXPECT_EQ(LastError(), "") << log.Dump();
+    EXPECT_EQ(LastError(), "");
 }
 
 TEST_F(StartupTest, SecondCallStartsFromAClearedRecord) {
     product.index = R"({"version": 7, "board": "B1", "ISP_INFO": [
         {"sensor": "imx327", "lens": "fixed"}, {"sensor": "imx327", "lens": "fixed"}]})";
-    ASSERT_EQ(Init(), 0) << log.Dump();
-    ASSERT_EQ(CAP_GetSensorNum(), 2);
+    ASSERT_EQ(Init(), 0);
     g_pstBoardCap->acBoardReserved[0] = 'x';
     product.index = R"({"board": "B1", "ISP_INFO": [{"sensor": "imx327", "lens": "fixed"}]})";
-    ASSERT_EQ(Init(), 0) << log.Dump();
+    ASSERT_EQ(Init(), 0);
     EXPECT_EQ(CAP_GetSensorNum(), 1);
     EXPECT_EQ(CAP_GetIndexCapVersion(), 0);
     EXPECT_STREQ(g_pstCapFiles->aacSensorPath[1], "");
     EXPECT_EQ(g_pstBoardCap->acBoardReserved[0], 0);
 }
 
-// ---- device name ------------------------------------------------------------
-
-TEST_F(StartupTest, MissingDevNameFileFallsBackToTheDefaultProduct) {
-    product.devName = "";
-    product.folder = "IPC-DEFAULT";
-    ASSERT_EQ(Init(), 0) << log.Dump();
-    EXPECT_STREQ(g_pstBoardCap->acDevName, "IPC-DEFAULT");
-    EXPECT_STREQ(g_pstCapFiles->acHardwareIndexPath, "/usr/bin/IPC-DEFAULT/hardwareindex.json");
-    auto e = log.Entries();
-    ASSERT_GE(e.size(), 2u);
-    EXPECT_EQ(e[0].level, kError);
-    EXPECT_EQ(e[0].fn, "cap_GetDeviceName");
-    EXPECT_EQ(e[0].text, "No device name in rfid\n");
-    EXPECT_EQ(e[1].level, kInfo);
-    EXPECT_EQ(e[1].fn, "CAP_CapInit");
-    EXPECT_EQ(e[1].text, "cap_GetDeviceName return value error.use DEFAULT type\n");
+// Who the device is, by equipment mode (asked once per start-up; only 1
+// means it), the dev_name file and the default product folder.
+TEST_F(StartupTest, DeviceNameDecision) {
+    const Msg kEquipment = {"CAP_CapInit", kInfo, "Equipment Mode."};
+    const Msg kDefault = {"CAP_CapInit", kInfo, "cap_GetDeviceName return value error.use DEFAULT type\n"};
+    const struct {
+        int iMode;
+        const char *pcFile;  // null: no dev_name file
+        const char *pcFolder;
+        bool bDefaultDir;  // "/usr/bin/IPC-DEFAULT" exists besides the folder
+        int iRet;
+        const char *pcName, *pcProduct, *pcParam;
+        std::vector<Msg> msgs;
+        const char *pcAbsent;
+    } aCases[] = {
+        {0, nullptr, "IPC-DEFAULT", false, 0, "IPC-DEFAULT", "XYZ", "",
+         {{"cap_GetDeviceName", kError, "No device name in rfid\n"}, kDefault}, "Equipment Mode."},
+        {0, "", "IPC-DEFAULT", false, 0, "IPC-DEFAULT", "XYZ", "",
+         {{"cap_GetDeviceName", kError, "Read dev_name failed\n"}, kDefault}, "Equipment Mode."},
+        // A factory image: the default folder is the device; file and tag unread.
+        {1, "MODEL1@LV", "IPC-DEFAULT", false, 0, "IPC-DEFAULT", "", "", {kEquipment}, "No device name"},
+        {1, "MODEL1@LV", "MODEL1@LV", false, 0, "MODEL1@LV", "XYZ", "LV", {kEquipment}, "equipment mode without"},
+        {1, nullptr, "MODEL1", false, -1, "", "XYZ", "",
+         {kEquipment, {"CAP_CapInit", kError, "equipment mode without IPC-DEFAULT and rfid.\n"},
+          {"CAP_CapInit", kError, "Parse Hardware index fail!\n"}},
+         "use DEFAULT type"},
+        {2, "MODEL1", "MODEL1", true, 0, "MODEL1", "XYZ", "", {}, "Equipment Mode."},
+    };
+    for (const auto &c : aCases) {
+        SCOPED_TRACE(std::string("mode ") + std::to_string(c.iMode) + " folder " + c.pcFolder);
+        HOST_SetEquipmentMode(c.iMode);
+        Product p = product;
+        p.tagIdentity = "DEVICE_NAME=XYZ\n";
+        p.devName = c.pcFile ? c.pcFile : "";
+        p.folder = c.pcFolder;
+        unsigned long ulCalls = HOST_GetEquipmentModeCalls();
+        EXPECT_EQ(InitFresh(p, [&](const TempRoot &r) {
+                      if (c.pcFile != nullptr && *c.pcFile == '\0') r.Write("/tmp/sysinfo/dev_name", "");
+                      if (c.bDefaultDir) r.Mkdir("/usr/bin/IPC-DEFAULT");
+                  }),
+                  c.iRet);
+        EXPECT_EQ(HOST_GetEquipmentModeCalls() - ulCalls, 1u);
+        EXPECT_STREQ(g_pstBoardCap->acDevName, c.pcName);
+        EXPECT_STREQ(g_pstBoardCap->acProductName, c.pcProduct);
+        EXPECT_STREQ(g_pstBoardCap->acDevParam, c.pcParam);
+        EXPECT_TRUE(InOrder(c.msgs) && !log.Contains(c.pcAbsent)) << log.Dump();
+    }
 }
 
-TEST_F(StartupTest, EmptyDevNameFileFallsBackToTheDefaultProduct) {
-    product.folder = "IPC-DEFAULT";
-    root.Write("/tmp/sysinfo/dev_name", "");
-    product.devName = "";
-    ASSERT_EQ(Init(), 0) << log.Dump();
-    EXPECT_STREQ(g_pstBoardCap->acDevName, "IPC-DEFAULT");
-    EXPECT_TRUE(log.HasFrom("cap_GetDeviceName", kError, "Read dev_name failed\n")) << log.Dump();
-}
-
-TEST_F(StartupTest, EquipmentModeWithTheDefaultFolderIgnoresFileAndTag) {
-    HOST_SetEquipmentMode(1);
-    product.tagIdentity = "DEVICE_NAME=XYZ\n";
-    product.devName = "MODEL1@LV";  // not used
-    product.folder = "IPC-DEFAULT";
-    unsigned long ulCalls = HOST_GetEquipmentModeCalls();
-    ASSERT_EQ(Init(), 0) << log.Dump();
-    EXPECT_EQ(HOST_GetEquipmentModeCalls() - ulCalls, 1u);  // asked once
-    EXPECT_STREQ(g_pstBoardCap->acDevName, "IPC-DEFAULT");
-    EXPECT_STREQ(g_pstBoardCap->acProductName, "");
-    EXPECT_STREQ(g_pstBoardCap->acDevParam, "");
-    EXPECT_TRUE(log.HasFrom("CAP_CapInit", kInfo, "Equipment Mode.")) << log.Dump();
-}
-
-TEST_F(StartupTest, EquipmentModeWithoutDefaultFolderUsesTheFileAndTheTag) {
-    HOST_SetEquipmentMode(1);
-    product.tagIdentity = "DEVICE_NAME=XYZ\n";
-    product.devName = product.folder = "MODEL1@LV";
-    ASSERT_EQ(Init(), 0) << log.Dump();
-    EXPECT_STREQ(g_pstBoardCap->acDevName, "MODEL1@LV");
-    EXPECT_STREQ(g_pstBoardCap->acProductName, "XYZ");
-    EXPECT_STREQ(g_pstBoardCap->acDevParam, "LV");
-    EXPECT_FALSE(log.Contains("equipment mode without")) << log.Dump();
-}
-
-TEST_F(StartupTest, EquipmentModeWithoutDefaultFolderOrNameFailsInStageOne) {
-    HOST_SetEquipmentMode(1);
-    product.devName = "";
-    EXPECT_EQ(Init(), -1);
-    EXPECT_STREQ(g_pstBoardCap->acDevName, "");
-    EXPECT_TRUE(log.HasFrom("CAP_CapInit", kError, "equipment mode without IPC-DEFAULT and rfid.\n"))
-        << log.Dump();
-    EXPECT_EQ(LastError(), "Parse Hardware index fail!\n") << log.Dump();
-}
-
-TEST_F(StartupTest, OnlyOneMeansEquipmentMode) {
-    HOST_SetEquipmentMode(2);
-    product.folder = "MODEL1";
-    root.Mkdir("/usr/bin/IPC-DEFAULT");
-    ASSERT_EQ(Init(), 0) << log.Dump();
-    EXPECT_STREQ(g_pstBoardCap->acDevName, "MODEL1");
-    EXPECT_FALSE(log.Contains("Equipment Mode.")) << log.Dump();
-}
-
-TEST_F(StartupTest, DebugMessagesPassAfterStartUpSetsTheLevel) {
-    ASSERT_EQ(Init(), 0);
-    EXPECT_TRUE(log.Has(kDebug, "No device param exist. \n")) << log.Dump();
-}
-
-// ---- stages -----------------------------------------------------------------
-
-TEST_F(StartupTest, MissingIndexFailsStageOne) {
-    product.index = "";
-    EXPECT_EQ(Init(), -1);
-    EXPECT_TRUE(log.HasFrom("cap_GetOneCapFilesPath", kError,
-                            "/usr/bin/MODEL1/hardwareindex.json PATH error!\n"))
-        << log.Dump();
-    EXPECT_TRUE(log.HasFrom("cap_ParseHardwareFromFile", kError, "Init hardwareindex Path Fail ! \n"));
-    EXPECT_TRUE(log.HasFrom("cap_ParseHardwareIndex", kError, "cap_GetHardwareJson fail!\n"));
-    EXPECT_EQ(LastError(), "Parse Hardware index fail!\n");
-    EXPECT_STREQ(g_pstCapFiles->acBoardPath, "");
-    EXPECT_EQ(CAP_GetSensorNum(), 1);  // index defaults
-    EXPECT_EQ(CAP_GetSensorType(0), CAP_SENSOR_INVALID);
-}
-
-TEST_F(StartupTest, MissingBoardFileFailsStageTwo) {
-    product.board = "";
-    EXPECT_EQ(Init(), -1);
-    EXPECT_TRUE(log.Has(kError, "/usr/bin/hardware/board/B1/cap_board.json PATH error!\n"))
-        << log.Dump();
-    EXPECT_TRUE(log.HasFrom("cap_GetCapFilesPath", kError, "Init Board Path Fail ! \n"));
-    EXPECT_EQ(LastError(), "Get capa files path fail!\n");
-    EXPECT_STREQ(g_pstCapFiles->acBoardPath, "/usr/bin/hardware/board/B1/cap_board.json");
-    EXPECT_STREQ(g_pstCapFiles->aacSensorPath[0], "");
-}
-
-TEST_F(StartupTest, BoardFileThatDoesNotParseFailsStageThree) {
-    product.board = "{ not json";
-    product.patch = R"({"LedInfo": {"LedNum": 2}})";
-    int iRet = Init();
-    EXPECT_NE(iRet, 0);
-    EXPECT_EQ(LastError(), "CAP_BoardCapInit return value error.\n") << log.Dump();
-    // Sensor, lens and patch stages did not run.
-    EXPECT_EQ(CAP_GetSensorType(0), CAP_SENSOR_IMX327);
-    EXPECT_EQ(CAP_GetSensorMode(0), CAP_SENSOR_MODE_INVALID);
-    EXPECT_EQ(CAP_GetLedNum(), 0);
-    EXPECT_FALSE(log.Contains("CAP_SensorInitAll return value error."));
-}
-
-TEST_F(StartupTest, SensorFileThatDoesNotParseFailsStageFour) {
-    product.sensors = {{"imx327", "nope"}};
-    EXPECT_NE(Init(), 0);
-    EXPECT_EQ(LastError(), "CAP_SensorInitAll return value error.\n") << log.Dump();
-    EXPECT_FALSE(log.Contains("CAP_LensCapInit return value error."));
-}
-
-TEST_F(StartupTest, LensFileThatDoesNotParseFailsStageFive) {
-    product.lenses = {{"fixed", "nope"}};
-    EXPECT_NE(Init(), 0);
-    EXPECT_EQ(LastError(), "CAP_LensCapInit return value error.\n") << log.Dump();
-    EXPECT_FALSE(log.Contains("CAP_PatchCapInit return value error."));
-}
-
-TEST_F(StartupTest, PatchFileThatDoesNotParseFailsStageSix) {
-    product.patch = "nope";
-    EXPECT_NE(Init(), 0);
-    EXPECT_EQ(LastError(), "CAP_PatchCapInit return value error.\n") << log.Dump();
-}
-
-TEST_F(StartupTest, MissingPatchFileFailsStageTwo) {
-    product.patch = "";
-    EXPECT_EQ(Init(), -1);
-    EXPECT_TRUE(log.HasFrom("cap_GetCapFilesPath", kError, "Init Patch Path Fail ! \n")) << log.Dump();
-    EXPECT_EQ(LastError(), "Get capa files path fail!\n");
-}
-
-// ---- lights -----------------------------------------------------------------
-
-TEST_F(StartupTest, ProductWithoutLedInfoHasNoLights) {
-    ASSERT_EQ(Init(), 0) << log.Dump();
-    EXPECT_EQ(CAP_GetLedTypeNum(), 0);
-    EXPECT_EQ(CAP_GetLedGpioNum(), 0);
-    EXPECT_EQ(CAP_GetLedNum(), 0);
-    EXPECT_EQ(CAP_GetLedType(0), CAP_LED_INVALID);
-    EXPECT_EQ(CAP_GetLedCtlWithGpio(9), -1);
-    EXPECT_EQ(CAP_GetLedHardCtlType(0), CAP_LEDCTL_PWM);
-}
-
-TEST_F(StartupTest, LedInfoOfTheIndexIsKept) {
-    product.index = R"({"board": "B1", "ISP_INFO": [{"sensor": "imx327", "lens": "fixed"}],
-                        "LedInfo": {"LedNum": 2, "LedGpioCtl": [5, 6]}})";
-    ASSERT_EQ(Init(), 0) << log.Dump();
-    EXPECT_EQ(CAP_GetLedNum(), 2);
-    EXPECT_EQ(CAP_GetLedGpioNum(), 2);
-    EXPECT_EQ(CAP_GetLedCtlWithGpio(1), 6);
+// The stages run in order; the first that fails ends start-up with its code
+// and message, and nothing after it runs: the sensor mode (stage 4), the
+// field of view (stage 5) and the patch's LED count (stage 6) stay unset,
+// and the paths of stage 2 are set up to the one that failed.
+TEST_F(StartupTest, FirstFailingStageEndsStartUp) {
+    const char *apcStageError[] = {
+        "", "Parse Hardware index fail!\n", "Get capa files path fail!\n", "CAP_BoardCapInit return value error.\n",
+        "CAP_SensorInitAll return value error.\n", "CAP_LensCapInit return value error.\n",
+        "CAP_PatchCapInit return value error.\n"};
+    const char *kFiles = "cap_GetCapFilesPath", *kOne = "cap_GetOneCapFilesPath";
+    const struct {
+        std::function<void(Product &)> setup;
+        int iStage, iRet;
+        int iPathsSet;  // of board, sensor 0, lens 0, patch, in this order
+        std::vector<Msg> msgs;
+    } aCases[] = {
+        {[](Product &p) { p.index = ""; }, 1, -1, 0,
+         {{kOne, kError, "/usr/bin/MODEL1/hardwareindex.json PATH error!\n"},
+          {"cap_ParseHardwareFromFile", kError, "Init hardwareindex Path Fail ! \n"},
+          {"cap_ParseHardwareIndex", kError, "cap_GetHardwareJson fail!\n"}}},
+        {[](Product &p) { p.index = "{ broken"; }, 1, -1, 0,
+         {{"cap_ParseHardwareFromFile", kError, "patch Json is Null."},
+          {"cap_ParseHardwareIndex", kError, "cap_GetHardwareJson fail!\n"}}},
+        {[](Product &p) { p.index = R"(["not", "an", "object"])"; }, 1, -1, 0,
+         {{"cap_ParseHardwareFromFile", kError, "patch Json is Null."}}},
+        {[](Product &p) { p.index = R"({"ISP_INFO": [{"sensor": "imx327", "lens": "fixed"}]})"; }, 2, -4, 0,
+         {{kFiles, kError, "Init Board Path Fail ! \n"}}},
+        {[](Product &p) { p.board = ""; }, 2, -1, 1,
+         {{kOne, kError, "/usr/bin/hardware/board/B1/cap_board.json PATH error!\n"},
+          {kFiles, kError, "Init Board Path Fail ! \n"}}},
+        {[](Product &p) {
+             p.index = R"({"board": "B1", "ISP_INFO": [{"sensor": "imx327", "lens": "fixed"}, {"lens": "fixed"}]})";
+         },
+         2, -4, 2,
+         {{kOne, kError, " cap_GetOneCapFilesPath para is invalid!\n"},
+          {kFiles, kError, "Init Sensor Path Fail ! \n"}}},
+        {[](Product &p) { p.lenses.clear(); }, 2, -1, 3,
+         {{kOne, kError, "/usr/bin/hardware/lens/fixed/cap_lens.json PATH error!\n"},
+          {kFiles, kError, "Init Lens Path Fail ! \n"}}},
+        {[](Product &p) { p.patch = ""; }, 2, -1, 4, {{kFiles, kError, "Init Patch Path Fail ! \n"}}},
+        {[](Product &p) { p.board = "{ not json"; }, 3, -1, 4, {}},
+        {[](Product &p) { p.sensors = {{"imx327", "nope"}}; }, 4, -1, 4, {}},
+        {[](Product &p) { p.lenses = {{"fixed", "nope"}}; }, 5, -1, 4, {}},
+        {[](Product &p) { p.patch = "nope"; }, 6, -1, 4, {}},
+    };
+    for (const auto &c : aCases) {
+        SCOPED_TRACE(&c - aCases);
+        Product p = product;
+        p.patch = R"({"LedInfo": {"LedNum": 2}})";
+        c.setup(p);
+        EXPECT_EQ(InitFresh(p), c.iRet);
+        EXPECT_EQ(LastError(), apcStageError[c.iStage]);
+        EXPECT_TRUE(InOrder(c.msgs)) << log.Dump();
+        const char *apcPaths[] = {g_pstCapFiles->acBoardPath, g_pstCapFiles->aacSensorPath[0],
+                                  g_pstCapFiles->aacLensPath[0], g_pstCapFiles->acPatchPath};
+        for (int i = 0; i < 4; ++i) EXPECT_EQ(*apcPaths[i] != '\0', i < c.iPathsSet) << "path " << i;
+        EXPECT_EQ(CAP_GetSensorType(0), c.iStage > 1 ? CAP_SENSOR_IMX327 : CAP_SENSOR_INVALID);
+        EXPECT_EQ(CAP_GetSensorMode(0), c.iStage > 4 ? CAP_SENSOR_MODE_1080PL : CAP_SENSOR_MODE_INVALID);
+        EXPECT_EQ(g_pstLensCap->adFovAngle[0], c.iStage > 5 ? 92.5 : 0.0);
+        EXPECT_EQ(CAP_GetLedNum(), 0);
+    }
 }
 
 }  // namespace

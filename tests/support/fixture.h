@@ -7,6 +7,8 @@
 #include <map>
 #include <mutex>
 #include <string>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "devcap.h"
@@ -110,6 +112,20 @@ protected:
     LogCapture log;
     Product product;
 };
+
+// A copy-out query run on a buffer of 'x' bytes one longer than the size it
+// is given (size first or buffer first): its result and the whole buffer, so
+// a cut, a terminator and a byte written past the size all show ("MOD\0x").
+template <class Query>
+std::pair<int, std::string> CopyOut(int iSize, Query query) {
+    std::string buf(static_cast<size_t>(iSize < 0 ? 0 : iSize) + 1, 'x');
+    int iRet;
+    if constexpr (std::is_invocable_v<Query, int, char *>)
+        iRet = query(iSize, buf.data());
+    else
+        iRet = query(buf.data(), iSize);
+    return {iRet, buf};
+}
 
 // ---- Board and query tests ------------------------------------------
 
