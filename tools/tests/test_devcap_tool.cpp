@@ -169,48 +169,44 @@ TEST_F(ToolTest, DumpTextAndJson) {
     EXPECT_EQ(Int(At(failed.p, {"startup", "result"})), -1);
 }
 
+// One answer on one line: by short, "Get" or full name, words beside numbers,
+// -1 as none unless raw. The device name from the file or --device (which
+// writes no file), the default product in equipment mode, the tag on eMMC.
 TEST_F(ToolTest, GetAnswersOneQueryOnOneLine) {
-    const std::pair<Args, std::string> aCases[] = {
-        {{"AlarmInWithGpio", "2"}, "26\n"},        {{"CAP_GetAlarmInWithGpio", "2"}, "26\n"},
-        {{"GetAlarmInWithGpio", "5"}, "none\n"},   {{"--raw", "AlarmInWithGpio", "5"}, "-1\n"},
-        {{"Uart485DeviceNode", "1"}, "ttyAMA3\n"}, {{"CameraType"}, "Box (2)\n"},
-        {{"CameraType", "-r"}, "2\n"},             {{"MatchLedType", "irfar"}, "irfar (9)\n"},
-        {{"EcompassPosition"}, "x=front (0) y=right (3) z=up (4)\n"},
+    for (const char *pcName : {"P1", "P2", "IPC-DEFAULT"}) WriteProduct(pcName);
+    Write("/tmp/sysinfo/dev_name", "P1");
+    Write("/dev/mmcblk0p2", std::string("INTERNAL_MODEL=EMMC-MODEL\n") + std::string(8192, '\0'));
+    const Args kBox = {"--root", kExamples, "--device", "IPC-BOX-8M"}, kOwn = {"--root", Root()};
+    const struct {
+        const Args &base;
+        Args args;
+        std::string strOut;
+    } aCases[] = {
+        {kBox, {"AlarmInWithGpio", "2"}, "26\n"},        {kBox, {"CAP_GetAlarmInWithGpio", "2"}, "26\n"},
+        {kBox, {"GetAlarmInWithGpio", "5"}, "none\n"},   {kBox, {"--raw", "AlarmInWithGpio", "5"}, "-1\n"},
+        {kBox, {"Uart485DeviceNode", "1"}, "ttyAMA3\n"}, {kBox, {"CameraType"}, "Box (2)\n"},
+        {kBox, {"CameraType", "-r"}, "2\n"},             {kBox, {"MatchLedType", "irfar"}, "irfar (9)\n"},
+        {kBox, {"EcompassPosition"}, "x=front (0) y=right (3) z=up (4)\n"},
+        {kOwn, {"ProductFolder"}, "P1\n"},               {kOwn, {"--device", "P2", "DeviceName"}, "P2\n"},
+        {kOwn, {"--emmc", "ProductName"}, "EMMC-MODEL\n"}, {kOwn, {"--equipment", "DeviceName"}, "IPC-DEFAULT\n"},
+        {kOwn, {"ProductName"}, "\n"},  // the tag on NAND, which this tree lacks
     };
-    for (const auto &[extra, strOut] : aCases) {
-        Args a = {"get", "--root", kExamples, "--device", "IPC-BOX-8M"};
-        a.insert(a.end(), extra.begin(), extra.end());
-        EXPECT_EQ(Run(a).strOut, strOut) << extra[0];
+    for (const auto &c : aCases) {
+        Args a = {"get"};
+        a.insert(a.end(), c.base.begin(), c.base.end());
+        a.insert(a.end(), c.args.begin(), c.args.end());
+        Result r = Run(a);
+        EXPECT_EQ(r.iStatus, 0) << c.args[0] << r.strErr;
+        EXPECT_EQ(r.strOut, c.strOut) << c.args[0];
     }
+    EXPECT_EQ(ReadFile(Root() + "/tmp/sysinfo/dev_name"), "P1");
     Result r = Run({"get", "--root", kExamples, "--device", "IPC-BOX-8M", "--json", "LedRange", "0"});
     EXPECT_EQ(r.iStatus, 0);
     Json doc(r.strOut);
     ASSERT_NE(doc.p, nullptr) << r.strOut;
     EXPECT_EQ(Str(At(doc.p, {"query"})), "CAP_GetLedRange");
-}
-
-// The device name from the file or --device (which writes no file), the
-// default product in equipment mode, the tag on eMMC; -v echoes the log.
-TEST_F(ToolTest, DeviceOptions) {
-    WriteProduct("P1");
-    WriteProduct("P2");
-    WriteProduct("IPC-DEFAULT");
-    Write("/tmp/sysinfo/dev_name", "P1");
-    Write("/dev/mmcblk0p2", std::string("INTERNAL_MODEL=EMMC-MODEL\n") + std::string(8192, '\0'));
-    const std::pair<Args, std::string> aCases[] = {
-        {{"ProductFolder"}, "P1\n"},         {{"--device", "P2", "DeviceName"}, "P2\n"},
-        {{"--emmc", "ProductName"}, "EMMC-MODEL\n"}, {{"--equipment", "DeviceName"}, "IPC-DEFAULT\n"},
-        {{"ProductName"}, "\n"},  // the tag on NAND, which this tree lacks
-    };
-    for (const auto &[extra, strOut] : aCases) {
-        Args a = {"get", "--root", Root()};
-        a.insert(a.end(), extra.begin(), extra.end());
-        Result r = Run(a);
-        EXPECT_EQ(r.iStatus, 0) << extra.back() << r.strErr;
-        EXPECT_EQ(r.strOut, strOut) << extra.back();
-    }
-    EXPECT_EQ(ReadFile(Root() + "/tmp/sysinfo/dev_name"), "P1");
-    Result r = Run({"dump", "-v", "--root", Root()});
+    // -v echoes the library's log on stderr.
+    r = Run({"dump", "-v", "--root", Root()});
     EXPECT_EQ(r.iStatus, 0);
     EXPECT_TRUE(Has(r.strErr, "pcOutCapPath = /usr/bin/P1/cap_patch.json")) << r.strErr;
     EXPECT_EQ(Run({"dump", "--root", Root()}).strErr, "");
