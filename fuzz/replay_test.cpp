@@ -2,6 +2,7 @@
 // (fuzz/seeds/<input>/) through its fuzz target's code path: a crash, a
 // sanitizer report or a broken invariant fails the suite.
 #include <gtest/gtest.h>
+#include <string.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -10,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "devcap.h"
 #include "harness.h"
 
 namespace fs = std::filesystem;
@@ -60,6 +62,31 @@ TEST(FuzzHarness, RunsAreIndependent) {
     auto again = devcap_fuzz::Run(devcap_fuzz::Input::kSensor, nullptr, 0);
     EXPECT_TRUE(first.Ok()) << first.Text();
     EXPECT_EQ(first.digest, again.digest);
+}
+
+// The checker itself: a record with an unterminated text, an enumeration
+// outside its members and too many channels after a successful start-up is
+// reported, field by field.
+TEST(FuzzHarness, CheckerReportsABrokenRecord) {
+    devcap_fuzz::Setup();
+    ASSERT_EQ(CAP_CapInit(), 0);
+    devcap_check::Report ok;
+    devcap_check::CheckRecord(ok, 0);
+    EXPECT_TRUE(ok.Ok()) << ok.Text();
+
+    memset(g_pstBoardCap->acBoardType, 'x', sizeof(g_pstBoardCap->acBoardType));
+    g_pstSensorCap->aeSensorMode[2] = 30;
+    g_pstPatchCap->stLedInfo.aeLedType[9] = 13;
+    g_pstLensCap->usLensNum = 5;
+    devcap_check::Report bad;
+    devcap_check::CheckRecord(bad, 0);
+    const std::string text = bad.Text();
+    EXPECT_NE(text.find("acBoardType: text not terminated"), std::string::npos) << text;
+    EXPECT_NE(text.find("aeSensorMode[2]: 30 is no member"), std::string::npos) << text;
+    EXPECT_NE(text.find("aeLedType[9]: 13 is no member"), std::string::npos) << text;
+    EXPECT_NE(text.find("5 lenses"), std::string::npos) << text;
+    EXPECT_EQ(bad.violations.size(), 4u) << text;
+    ASSERT_EQ(CAP_CapInit(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(AllInputs, FuzzReplay, ::testing::ValuesIn(devcap_fuzz::kAllInputs),
