@@ -10,6 +10,7 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,42 @@ public:
         }
     }
 
+    // With --benchmark_repetitions a benchmark has several runs: a query is
+    // shown by its fastest (the least disturbed by other processes), start-up
+    // by the median of each figure.
+    std::vector<std::vector<const Run *>> Grouped(const char *pcPrefix) const {
+        std::vector<std::vector<const Run *>> groups;
+        for (const auto &run : m_runs) {
+            if (run.benchmark_name().rfind(pcPrefix, 0) != 0) continue;
+            if (groups.empty() || groups.back().front()->benchmark_name() != run.benchmark_name())
+                groups.push_back({});
+            groups.back().push_back(&run);
+        }
+        return groups;
+    }
+
+    static double MedianOf(const std::vector<const Run *> &runs, const char *pcCounter) {
+        std::vector<double> v;
+        for (const Run *run : runs) {
+            auto it = run->counters.find(pcCounter);
+            if (it != run->counters.end()) v.push_back(static_cast<double>(it->second));
+        }
+        if (v.empty()) return 0.0;
+        std::sort(v.begin(), v.end());
+        return v[v.size() / 2];
+    }
+
+    static double Ns(const Run &run) {
+        return run.GetAdjustedCPUTime() * benchmark::GetTimeUnitMultiplier(benchmark::kNanosecond) /
+               benchmark::GetTimeUnitMultiplier(run.time_unit);
+    }
+
+    static double FastestNs(const std::vector<const Run *> &runs) {
+        double d = 0;
+        for (const Run *run : runs) d = (d == 0 || Ns(*run) < d) ? Ns(*run) : d;
+        return d;
+    }
+
     void PrintSummary() const {
         printf("\nStart-up against its floor: json-c alone parsing the same files (medians of\n"
                "interleaved rounds, thread CPU time; target %.1fx). +fmt: a logger formatting every\n"
@@ -40,13 +77,9 @@ public:
                kStartupTarget);
         printf("  %-16s %5s %5s %9s %9s %8s %6s %9s %6s %9s %6s\n", "product", "files", "msgs",
                "floor us", "init us", "ratio", "", "+fmt us", "ratio", "I/O fl us", "ratio");
-        for (const auto &run : m_runs) {
-            std::string name = run.benchmark_name();
-            if (name.rfind("startup/", 0) != 0) continue;
-            auto c = [&](const char *k) {
-                auto it = run.counters.find(k);
-                return it == run.counters.end() ? 0.0 : static_cast<double>(it->second);
-            };
+        for (const auto &group : Grouped("startup/")) {
+            std::string name = group.front()->benchmark_name();
+            auto c = [&](const char *k) { return MedianOf(group, k); };
             double dRatio = c("ratio");
             printf("  %-16s %5.0f %5.0f %9.1f %9.1f %7.2fx %6s %9.1f %5.2fx %9.1f %5.2fx\n",
                    name.substr(8, name.find('/', 8) - 8).c_str(), c("files"), c("messages"),
@@ -55,19 +88,14 @@ public:
         }
         printf("\nQuery cost in CPU time, and as a multiple of the fastest plain query\n"
                "(target: plain or slot query under %.0f ns)\n", kQueryTargetNs);
-        auto ns = [](const Run &run) {
-            return run.GetAdjustedCPUTime() * benchmark::GetTimeUnitMultiplier(benchmark::kNanosecond) /
-                   benchmark::GetTimeUnitMultiplier(run.time_unit);
-        };
         double dPlain = 0;
-        for (const auto &run : m_runs) {
-            if (run.benchmark_name().rfind("query/plain/", 0) == 0 && (dPlain == 0 || ns(run) < dPlain))
-                dPlain = ns(run);
+        for (const auto &group : Grouped("query/plain/")) {
+            double d = FastestNs(group);
+            dPlain = (dPlain == 0 || d < dPlain) ? d : dPlain;
         }
-        for (const auto &run : m_runs) {
-            std::string name = run.benchmark_name();
-            if (name.rfind("query/", 0) != 0) continue;
-            double dNs = ns(run);
+        for (const auto &group : Grouped("query/")) {
+            std::string name = group.front()->benchmark_name();
+            double dNs = FastestNs(group);
             bool bTargeted = (name.rfind("query/plain/", 0) == 0 || name.rfind("query/slot/", 0) == 0) &&
                              name.find(",logged") == std::string::npos;
             printf("  %-42s %10.2f ns %9.1fx %s\n", name.substr(6).c_str(), dNs, dPlain > 0 ? dNs / dPlain : 0,
