@@ -27,7 +27,11 @@ std::atomic<HOST_LogSink> g_pfnSink{nullptr};
 std::atomic<void *> g_pSinkUser{nullptr};
 char g_acRoot[256];
 
-const char *LevelName(int iLevel) {
+}  // namespace
+
+extern "C" {
+
+const char *HOST_LevelName(int iLevel) {
     switch (iLevel) {
         case 3: return "error";
         case 4: return "warning";
@@ -36,10 +40,6 @@ const char *LevelName(int iLevel) {
         default: return "log";
     }
 }
-
-}  // namespace
-
-extern "C" {
 
 void HOST_SetRootDir(const char *pcRoot) {
     g_acRoot[0] = '\0';
@@ -87,7 +87,7 @@ void LOG_Msg(int iModule, int iLevel, const char *pcFmt, ...) {
     }
     size_t ulLen = strlen(acMsg);
     const char *pcEol = (ulLen > 0 && acMsg[ulLen - 1] == '\n') ? "" : "\n";
-    fprintf(stderr, "%s %s %s%s", LOG_EnumToStr(iModule), LevelName(iLevel), acMsg, pcEol);
+    fprintf(stderr, "%s %s %s%s", LOG_EnumToStr(iModule), HOST_LevelName(iLevel), acMsg, pcEol);
 }
 
 int SYS_IsEquipmentMode(void) {

@@ -29,6 +29,9 @@ void HOST_SetLogSink(HOST_LogSink pfnSink, void *pUser);
 /* Emit only levels at or below this (default 7); also bounded by LOG_SetLevel. */
 void HOST_SetLogThreshold(int iLevel);
 
+/* The word for a log level: "error", "warning", "info", "debug" (else "log"). */
+const char *HOST_LevelName(int iLevel);
+
 /* The name LOG_EnumToStr gives the library's module. */
 #define HOST_MODULE_NAME "CAP"
 

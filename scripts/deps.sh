@@ -21,3 +21,14 @@ deps_install() {
     # shellcheck disable=SC2086
     apt-get install -y -qq --no-install-recommends $missing >/dev/null
 }
+
+# Let dpkg install packages of a foreign architecture (e.g. arm64).
+deps_enable_arch() {
+    dpkg --print-foreign-architectures | grep -qx "$1" && return 0
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "the $1 architecture is not enabled (dpkg --add-architecture $1, as root)" >&2
+        return 1
+    fi
+    dpkg --add-architecture "$1"
+    apt-get update -qq
+}

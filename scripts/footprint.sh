@@ -26,14 +26,7 @@ esac
 
 deps_install cmake ninja-build g++ pkg-config libjson-c-dev binutils
 if [ "$ARM64" = 1 ]; then
-    if ! dpkg --print-foreign-architectures | grep -qx arm64; then
-        if [ "$(id -u)" -ne 0 ]; then
-            echo "the arm64 architecture is not enabled (dpkg --add-architecture arm64, as root)" >&2
-            exit 1
-        fi
-        dpkg --add-architecture arm64
-        apt-get update -qq
-    fi
+    deps_enable_arch arm64
     # qemu-user: the toolchain file runs target programs under qemu-aarch64.
     deps_install g++-aarch64-linux-gnu binutils-aarch64-linux-gnu qemu-user libjson-c-dev:arm64
 fi

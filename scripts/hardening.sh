@@ -74,14 +74,7 @@ run_valgrind() {
 }
 
 arm64_packages() {
-    if ! dpkg --print-foreign-architectures | grep -qx arm64; then
-        if [ "$(id -u)" -ne 0 ]; then
-            echo "the arm64 architecture is not enabled (dpkg --add-architecture arm64, as root)" >&2
-            return 1
-        fi
-        dpkg --add-architecture arm64
-        apt-get update -qq
-    fi
+    deps_enable_arch arm64 || return 1
     deps_install "${BASE_PACKAGES[@]}" g++-aarch64-linux-gnu qemu-user \
         libjson-c-dev:arm64 libgtest-dev:arm64
 }

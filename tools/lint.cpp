@@ -20,6 +20,7 @@
 
 #include "commands.h"
 #include "devcap.h"
+#include "host.h"
 
 namespace devcap_tool {
 
@@ -388,7 +389,7 @@ int CmdLint(const std::vector<std::string> &args) {
             for (const Finding &f : r.findings) {
                 out.BeginObject();
                 out.String("file", f.strFile);
-                out.String("level", LevelName(f.iLevel));
+                out.String("level", HOST_LevelName(f.iLevel));
                 out.String("category", f.pcCategory);
                 out.String("function", f.strFn);
                 out.String("message", f.strText);
@@ -416,7 +417,7 @@ int CmdLint(const std::vector<std::string> &args) {
                 printf(", code %d\n", r.iRc);
             }
             for (const Finding &f : r.findings)
-                printf("%s: %s: %s: %s\n", r.strName.c_str(), f.strFile.c_str(), LevelName(f.iLevel),
+                printf("%s: %s: %s: %s\n", r.strName.c_str(), f.strFile.c_str(), HOST_LevelName(f.iLevel),
                        f.strText.c_str());
             printf("%s: %zu finding%s\n\n", r.strName.c_str(), r.findings.size(), r.findings.size() == 1 ? "" : "s");
         }

@@ -20,16 +20,6 @@ const std::vector<Stage> &Stages() {
     return s_stages;
 }
 
-const char *LevelName(int iLevel) {
-    switch (iLevel) {
-        case 3: return "error";
-        case 4: return "warning";
-        case 6: return "info";
-        case 7: return "debug";
-        default: return "log";
-    }
-}
-
 bool ParseLogLine(int iLevel, const char *pcMsg, LogLine *pstOut) {
     pstOut->iLevel = iLevel;
     std::string s = pcMsg;
@@ -69,7 +59,7 @@ void Session::Sink(int, int iLevel, const char *pcMsg, void *pUser) {
     LogLine stLine;
     ParseLogLine(iLevel, pcMsg, &stLine);
     if (pSelf->m_bEcho)
-        fprintf(stderr, "CAP %s [%s][%d] %s\n", LevelName(iLevel), stLine.strFn.c_str(), stLine.iLine,
+        fprintf(stderr, "CAP %s [%s][%d] %s\n", HOST_LevelName(iLevel), stLine.strFn.c_str(), stLine.iLine,
                 stLine.strText.c_str());
     pSelf->m_log.push_back(std::move(stLine));
 }

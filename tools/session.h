@@ -72,6 +72,5 @@ private:
 
 // Parse one formatted message; false when it has not the library's prefix.
 bool ParseLogLine(int iLevel, const char *pcMsg, LogLine *pstOut);
-const char *LevelName(int iLevel);
 
 }  // namespace devcap_tool
