@@ -131,18 +131,13 @@ int CheckOutBuffer(cap::Site site, const char *pcBuf, int iSize) {
     return 0;
 }
 
-// Read a small file of the device into acBuf, which stays terminated: the
-// number of bytes read (0 or less when reading failed), kNoFile when it
-// cannot be opened.
-constexpr ssize_t kNoFile = -2;
+// Read a small file of the device into acBuf, which stays terminated (see
+// cap::ReadSmallFile: during start-up the device name is read once).
+using cap::kNoFile;
 
 template <size_t N>
-ssize_t ReadSmallFile(const char *pcPath, char (&acBuf)[N]) {
-    int iFd = cap::FileOpen(pcPath);
-    if (iFd < 0) return kNoFile;
-    ssize_t lRead = read(iFd, acBuf, N - 1);
-    close(iFd);
-    return lRead;
+long ReadSmallFile(const char *pcPath, char (&acBuf)[N]) {
+    return cap::ReadSmallFile(pcPath, acBuf, N);
 }
 
 // The ulRead characters read to a caller's buffer of ulSize (>= 1) bytes,
@@ -161,12 +156,12 @@ int cap_GetDeviceName(int iSize, char *pcDevName) {
     int iRet = CheckOutBuffer(CAP_HERE, pcDevName, iSize);
     if (iRet != 0) return iRet;
     char acName[CAP_NAME_LEN] = {0};
-    ssize_t lRead = 0;
+    long lRead = 0;
     const char *pcOverride = cap::DeviceNameOverride();
     if (pcOverride != nullptr) {
         // The host named the device itself: that is the file's content.
         strncpy(acName, pcOverride, sizeof(acName) - 1);
-        lRead = static_cast<ssize_t>(strlen(acName));
+        lRead = static_cast<long>(strlen(acName));
     } else {
         lRead = ReadSmallFile(kDevNameFile, acName);
         if (lRead == kNoFile) {
@@ -262,7 +257,7 @@ int cap_ReadSerialNum(char *pcSerial, unsigned short usSize) {
     }
     // One byte more than is read keeps the number terminated.
     char acSerial[33] = {0};
-    const ssize_t lRead = ReadSmallFile(kSerialFile, acSerial);
+    const long lRead = ReadSmallFile(kSerialFile, acSerial);
     if (lRead <= 0) {
         if (lRead == kNoFile)
             CAP_LOG(cap::kLogWarn, "No serial number in rfid,use default serial number.\n");

@@ -93,7 +93,7 @@ int cap_GetOneCapFilesPath(const char *pcCap, const char *pcName, char *pcOutCap
     memcpy(pcOutCapPath, acPath, CAP_PATH_LEN - 1);
     pcOutCapPath[CAP_PATH_LEN - 1] = '\0';
     CAP_LOG(cap::kLogInfo, "pcOutCapPath = %s\n", pcOutCapPath);
-    if (cap::FileAccess(pcOutCapPath) != 0) {
+    if (cap::FileExists(pcOutCapPath) != 0) {
         CAP_LOG(cap::kLogError, "%s PATH error!\n", pcOutCapPath);
         return -1;
     }

@@ -51,6 +51,10 @@ extern "C" DEVCAP_API int CAP_CapInit(void) {
     g_pstLensCap = &g_stDevCap.stLensCap;
     g_pstPatchCap = &g_stDevCap.stPatchCap;
     LOG_SetLevel(cap::kLogModule, cap::kLogDebug);
+    // Each file start-up needs is opened once: a file found to exist stays
+    // open for its parser, and the device name is read once for the name and
+    // its parameter. Whatever is still held when start-up returns is closed.
+    cap::StartupFiles stFiles;
     // A camera whose files carry no "LedInfo" has no lights: the LED table
     // starts at its reset values, not as cleared.
     cap_PatchLedInfoValInit();

@@ -13,6 +13,58 @@ char g_acRootDir[256];
 char g_acDevNameOverride[64];
 bool g_bDevNameOverride;
 
+// What start-up holds while a cap::StartupFiles is in scope: the capability
+// files found to exist, open until their parser takes them (index, board,
+// four sensors, four lenses and patch at most), and the one kept small read.
+struct HeldFile {
+    char acPath[CAP_PATH_LEN];  // the device path, as stored in the record
+    int iFd;
+    bool bHeld;                 // false: free, or taken by its parser
+};
+struct KeptRead {
+    char acPath[CAP_PATH_LEN];
+    long lRead;
+    char acData[cap::kKeptReadLen];
+};
+bool g_bStartup;
+HeldFile g_astHeld[12];
+KeptRead g_stKept;
+bool g_bKept;
+
+void ReleaseHeld() {
+    for (HeldFile &stHeld : g_astHeld) {
+        if (stHeld.bHeld) close(stHeld.iFd);
+        stHeld.bHeld = false;
+    }
+    g_bKept = false;
+}
+
+// The descriptor held for a device path, now the caller's; -1 when none.
+int TakeHeld(const char *pcDevPath) {
+    if (!g_bStartup) return -1;
+    for (HeldFile &stHeld : g_astHeld) {
+        if (stHeld.bHeld && strcmp(stHeld.acPath, pcDevPath) == 0) {
+            stHeld.bHeld = false;
+            return stHeld.iFd;
+        }
+    }
+    return -1;
+}
+
+// Hold an open descriptor for a later TakeHeld; false when it cannot be held.
+bool Hold(const char *pcDevPath, int iFd) {
+    if (strlen(pcDevPath) >= CAP_PATH_LEN) return false;
+    for (HeldFile &stHeld : g_astHeld) {
+        if (!stHeld.bHeld) {
+            strcpy(stHeld.acPath, pcDevPath);
+            stHeld.iFd = iFd;
+            stHeld.bHeld = true;
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 extern "C" DEVCAP_API void CAP_SetRootDir(const char *pcRoot) {
@@ -52,7 +104,7 @@ bool HostPath(const char *pcDevPath, char *pcOut, size_t ulSize) {
 int FileOpen(const char *pcDevPath) {
     char acPath[512];
     if (!HostPath(pcDevPath, acPath, sizeof(acPath))) return -1;
-    return open(acPath, O_RDONLY);
+    return open(acPath, O_RDONLY | O_CLOEXEC);
 }
 
 int FileAccess(const char *pcDevPath) {
@@ -62,9 +114,64 @@ int FileAccess(const char *pcDevPath) {
 }
 
 json_object *JsonFromFile(const char *pcDevPath) {
+    if (pcDevPath == nullptr) return nullptr;
+    // What json_object_from_file does after its open.
+    if (int iFd = TakeHeld(pcDevPath); iFd >= 0) {
+        json_object *pstRoot = json_object_from_fd(iFd);
+        close(iFd);
+        return pstRoot;
+    }
     char acPath[512];
     if (!HostPath(pcDevPath, acPath, sizeof(acPath))) return nullptr;
     return json_object_from_file(acPath);
+}
+
+int FileExists(const char *pcDevPath) {
+    if (g_bStartup) {
+        int iFd = FileOpen(pcDevPath);
+        if (iFd >= 0) {
+            if (!Hold(pcDevPath, iFd)) close(iFd);
+            return 0;
+        }
+        // Not to be opened is not the same as not there (a file without
+        // read permission exists): access decides, as it always did.
+    }
+    return FileAccess(pcDevPath);
+}
+
+long ReadSmallFile(const char *pcDevPath, char *pcBuf, size_t ulSize) {
+    if (pcDevPath == nullptr || ulSize < 1) return kNoFile;
+    const bool bKeep = g_bStartup && ulSize <= kKeptReadLen && strlen(pcDevPath) < CAP_PATH_LEN;
+    if (bKeep && g_bKept && strcmp(g_stKept.acPath, pcDevPath) == 0) {
+        // The same question asked again: the same answer, cut to this buffer.
+        long lRead = g_stKept.lRead;
+        if (lRead > static_cast<long>(ulSize - 1)) lRead = static_cast<long>(ulSize - 1);
+        if (lRead > 0) memcpy(pcBuf, g_stKept.acData, static_cast<size_t>(lRead));
+        return lRead;
+    }
+    long lRead = kNoFile;
+    int iFd = FileOpen(pcDevPath);
+    if (iFd >= 0) {
+        lRead = read(iFd, pcBuf, ulSize - 1);
+        close(iFd);
+    }
+    if (bKeep && !g_bKept) {
+        strcpy(g_stKept.acPath, pcDevPath);
+        g_stKept.lRead = lRead;
+        if (lRead > 0) memcpy(g_stKept.acData, pcBuf, static_cast<size_t>(lRead));
+        g_bKept = true;
+    }
+    return lRead;
+}
+
+StartupFiles::StartupFiles() {
+    ReleaseHeld();
+    g_bStartup = true;
+}
+
+StartupFiles::~StartupFiles() {
+    g_bStartup = false;
+    ReleaseHeld();
 }
 
 const char *DeviceNameOverride() { return g_bDevNameOverride ? g_acDevNameOverride : nullptr; }

@@ -1,6 +1,11 @@
 // Start-up: the record and its pointers, the device name decision and the
 // order of the stages with the message of the first that fails.
+#include <sys/inotify.h>
+#include <unistd.h>
+
+#include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
 
 #include "fixture.h"
@@ -40,6 +45,13 @@ protected:
     }
     std::unique_ptr<TempRoot> fresh;
 };
+
+// Descriptors the process has open.
+size_t OpenDescriptors() {
+    size_t n = 0;
+    for ([[maybe_unused]] const auto &e : std::filesystem::directory_iterator("/proc/self/fd")) ++n;
+    return n;
+}
 
 TEST_F(StartupTest, DefaultProductStartsAndSetsThePointers) {
     product.tagIdentity = "DEVICE_NAME=P1\n";
@@ -168,7 +180,11 @@ TEST_F(StartupTest, FirstFailingStageEndsStartUp) {
         Product p = product;
         p.patch = R"({"LedInfo": {"LedNum": 2}})";
         c.setup(p);
+        // Files found to exist are held open for their parsers; whatever a
+        // failed stage left unread is closed when start-up returns.
+        const size_t ulFds = OpenDescriptors();
         EXPECT_EQ(InitFresh(p), c.iRet);
+        EXPECT_EQ(OpenDescriptors(), ulFds);
         EXPECT_EQ(LastError(), apcStageError[c.iStage]);
         EXPECT_TRUE(InOrder(c.msgs)) << log.Dump();
         const char *apcPaths[] = {g_pstCapFiles->acBoardPath, g_pstCapFiles->aacSensorPath[0],
@@ -179,6 +195,55 @@ TEST_F(StartupTest, FirstFailingStageEndsStartUp) {
         EXPECT_EQ(g_pstLensCap->adFovAngle[0], c.iStage > 5 ? 92.5 : 0.0);
         EXPECT_EQ(CAP_GetLedNum(), 0);
     }
+}
+
+// Each file is opened once: the device name serves the name and its
+// parameter, and a file found to exist is parsed from the same opening. Two
+// channels naming one sensor and one lens each read that file (inotify folds
+// their like events together, so those files are not counted).
+TEST_F(StartupTest, OpensEachFileOnce) {
+    Product p = product;
+    p.devName = p.folder = "MODEL1@LV";
+    p.index = R"({"board": "B1", "ISP_INFO": [{"sensor": "imx327", "lens": "fixed"},
+                                             {"sensor": "imx327", "lens": "fixed"}]})";
+    fresh = std::make_unique<TempRoot>();
+    WriteProduct(*fresh, p);
+    const std::map<std::string, int> files = {
+        {"/tmp/sysinfo/dev_name", 1},
+        {"/usr/bin/MODEL1@LV/hardwareindex.json", 1},
+        {"/usr/bin/hardware/board/B1/cap_board.json", 1},
+        {"/usr/bin/MODEL1@LV/cap_patch.json", 1},
+    };
+    const int iNotify = inotify_init1(IN_NONBLOCK);
+    ASSERT_GE(iNotify, 0);
+    std::map<int, std::string> watched;
+    for (const auto &[path, n] : files)
+        watched[inotify_add_watch(iNotify, fresh->HostPath(path).c_str(), IN_OPEN | IN_CLOSE)] = path;
+    const size_t ulFds = OpenDescriptors();
+
+    ASSERT_EQ(CAP_CapInit(), 0) << log.Dump();
+
+    std::map<std::string, int> opened, closed;
+    alignas(inotify_event) char acEvents[8192];
+    for (ssize_t n; (n = read(iNotify, acEvents, sizeof(acEvents))) > 0;) {
+        for (char *pc = acEvents; pc < acEvents + n;) {
+            const auto *pstEvent = reinterpret_cast<const inotify_event *>(pc);
+            opened[watched[pstEvent->wd]] += (pstEvent->mask & IN_OPEN) != 0;
+            closed[watched[pstEvent->wd]] += (pstEvent->mask & IN_CLOSE) != 0;
+            pc += sizeof(inotify_event) + pstEvent->len;
+        }
+    }
+    EXPECT_EQ(OpenDescriptors(), ulFds);
+    close(iNotify);
+    for (const auto &[path, n] : files) {
+        EXPECT_EQ(opened[path], n) << path;
+        EXPECT_EQ(closed[path], n) << path;
+    }
+    EXPECT_STREQ(g_pstBoardCap->acDevName, "MODEL1@LV");
+    EXPECT_STREQ(g_pstBoardCap->acDevParam, "LV");
+    EXPECT_EQ(CAP_GetSensorMode(0), CAP_SENSOR_MODE_1080PL);
+    EXPECT_EQ(CAP_GetSensorMode(1), CAP_SENSOR_MODE_1080PL);
+    EXPECT_EQ(g_pstLensCap->adFovAngle[1], 92.5);
 }
 
 }  // namespace
