@@ -72,8 +72,8 @@ public:
     void PrintSummary() const {
         printf("\nStart-up against its floor: json-c alone parsing the same files (medians of\n"
                "interleaved rounds, thread CPU time; target %.1fx). +fmt: a logger formatting every\n"
-               "message. I/O floor: the floor plus the identity reads and existence tests of the\n"
-               "start-up sequence; its ratio is what the library adds beyond any implementation.\n",
+               "message. I/O floor: the floor plus the identity reads of the start-up sequence\n"
+               "(device name, tag); its ratio is what the library adds beyond any implementation.\n",
                kStartupTarget);
         printf("  %-16s %5s %5s %9s %9s %8s %6s %9s %6s %9s %6s\n", "product", "files", "msgs",
                "floor us", "init us", "ratio", "", "+fmt us", "ratio", "I/O fl us", "ratio");

@@ -95,17 +95,14 @@ void ParseFiles(const std::vector<std::string> &files) {
     for (const auto &file : files) json_object_put(json_object_from_file(file.c_str()));
 }
 
-void IdentityAndExistenceReads(const Product &product) {
+void IdentityReads(const Product &product) {
     std::string devName = product.root + "/tmp/sysinfo/dev_name";
     char acBuf[4097];
-    for (int i = 0; i < 2; ++i) {
-        int iFd = open(devName.c_str(), O_RDONLY);
-        if (iFd < 0) continue;
+    if (int iFd = open(devName.c_str(), O_RDONLY | O_CLOEXEC); iFd >= 0) {
         benchmark::DoNotOptimize(read(iFd, acBuf, 63));
         close(iFd);
     }
     benchmark::DoNotOptimize(SYS_MEM_Read("/dev/mtd2", 0, sizeof(acBuf), acBuf));
-    for (const auto &file : product.files) benchmark::DoNotOptimize(access(file.c_str(), F_OK));
 }
 
 void RemoveProductRoots() {

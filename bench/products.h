@@ -28,10 +28,11 @@ int InitProduct(const Product &product);
 void ParseFiles(const std::vector<std::string> &files);
 
 // The reads start-up makes besides parsing, done without the library: the
-// device-name file twice (the name, then its parameter), the identity block
-// of the tag through the platform, and an existence test of every file. Added
-// to the floor, they give what any implementation of the sequence must pay.
-void IdentityAndExistenceReads(const Product &product);
+// device-name file and the identity block of the tag through the platform.
+// (Its existence tests cost nothing more: each file found stays open for its
+// parser.) Added to the floor, they give what any implementation of the
+// sequence must pay.
+void IdentityReads(const Product &product);
 
 // Remove the temporary roots.
 void RemoveProductRoots();
