@@ -86,11 +86,9 @@ run_arm64() {
     configure_build "$dir" -DCMAKE_TOOLCHAIN_FILE=cmake/aarch64-linux-gnu.cmake
     cmake --build "$dir" -j "$JOBS"
     readelf -h "$dir/libdevcap.so" | grep -q 'Machine: *AArch64'
-    # The tool's own test starts the built tool as a program of the build
-    # machine, which an AArch64 binary is not here; the tool runs in the
-    # suites of the plain and sanitizer builds.
+    # The tool's own test starts the tool under the same emulator.
     QEMU_LD_PREFIX=/usr/aarch64-linux-gnu \
-        ctest --test-dir "$dir" --output-on-failure -j "$JOBS" --timeout 900 -E '^test_devcap_tool$'
+        ctest --test-dir "$dir" --output-on-failure -j "$JOBS" --timeout 900
 }
 
 fuzz_build() {

@@ -61,7 +61,7 @@ protected:
     void TearDown() override { (void)!system(("rm -rf " + Quote(m_strTmp)).c_str()); }
 
     Result Run(const Args &args) const {
-        std::string strCmd = Quote(kTool), strOut = m_strTmp + "/out", strErr = m_strTmp + "/err";
+        std::string strCmd = DEVCAP_TOOL_RUNNER + Quote(kTool), strOut = m_strTmp + "/out", strErr = m_strTmp + "/err";
         for (const std::string &a : args) strCmd += " " + Quote(a);
         int iRaw = system((strCmd + " >" + Quote(strOut) + " 2>" + Quote(strErr)).c_str());
         return {WIFEXITED(iRaw) ? WEXITSTATUS(iRaw) : -1, ReadFile(strOut), ReadFile(strErr)};
