@@ -12,11 +12,11 @@
 
 namespace {
 
-// Index of a key in a word table, or N when it is not there.
-template <size_t N>
-size_t KeyIndex(const char *const (&apcKeys)[N], const char *pcKey) {
+// Index of a key in a table of keys, or N when it is not there.
+template <size_t N, size_t L>
+size_t KeyIndex(const char (&aacKeys)[N][L], const char *pcKey) {
     size_t i = 0;
-    while (i < N && strcmp(apcKeys[i], pcKey) != 0) ++i;
+    while (i < N && strcmp(aacKeys[i], pcKey) != 0) ++i;
     return i;
 }
 
@@ -32,7 +32,7 @@ enum ArrayKey : size_t {
     kMotorType,
 };
 
-constexpr const char *kArrayKeys[] = {
+constexpr char kArrayKeys[][18] = {
     "AlarmInWithGpio", "AlarmOutWithGpio", "AlarmInWithI2c", "AlarmOutWitchI2c",
     "HWVersionWithGPIO", "LensPinsA", "LensPinsB", "MotorType",
 };
@@ -43,7 +43,7 @@ enum ObjectKey : size_t {
     kCVBS, kSniffer, kAccelerate, kEcompass, kPTZ, kLedInfo,
 };
 
-constexpr const char *kObjectKeys[] = {
+constexpr char kObjectKeys[][12] = {
     "Alarm", "Uart", "Iris", "Ircut", "Video", "Audio", "Temperature",
     "CVBS", "Sniffer", "Accelerate", "Ecompass", "PTZ", "LedInfo",
 };

@@ -81,18 +81,20 @@ inline void ReadPresentI2c(I2cInfo &stI2c, json_object *pstArray) {
         SetI2cVal(stI2c, i, json_object_get_int(ArrayAt(pstArray, i)));
 }
 
-// A key of an object and the field of its sub-record that the key sets.
-template <typename R, typename F>
+// A key of an object and the field of its sub-record that the key sets. The
+// key is held in the row (L bytes with its terminator) and the field as a
+// member offset, so a table of them needs no relocation.
+template <typename R, typename F, size_t L>
 struct KeyField {
-    const char *pcKey;
+    char acKey[L];
     F R::*pField;
 };
 
 // The field of stRec that a key names in a table; null when no row has it.
-template <typename R, typename F, size_t N>
-F *FieldOf(const KeyField<R, F> (&astFields)[N], R &stRec, const char *pcKey) {
-    for (const KeyField<R, F> &stField : astFields)
-        if (strcmp(stField.pcKey, pcKey) == 0) return &(stRec.*stField.pField);
+template <typename R, typename F, size_t L, size_t N>
+F *FieldOf(const KeyField<R, F, L> (&astFields)[N], R &stRec, const char *pcKey) {
+    for (const KeyField<R, F, L> &stField : astFields)
+        if (strcmp(stField.acKey, pcKey) == 0) return &(stRec.*stField.pField);
     return nullptr;
 }
 

@@ -112,7 +112,7 @@ int cap_ParseVideo(json_object *pstJsonVal) {
 
 namespace {
 
-constexpr cap::KeyField<AudioCap, unsigned int> kAudioFlags[] = {
+constexpr cap::KeyField<AudioCap, unsigned int, 11> kAudioFlags[] = {
     {"MicInSup", &AudioCap::bMicInSup},
     {"LineInSup", &AudioCap::bLineInSup},
     {"SpeakerSup", &AudioCap::bSpeakerSup},
@@ -120,7 +120,7 @@ constexpr cap::KeyField<AudioCap, unsigned int> kAudioFlags[] = {
 
 // The keys "AuidioInDevNO" and "MicLineSiwtchGpio" are spelt so in the file
 // format.
-constexpr cap::KeyField<AudioCap, unsigned char> kAudioBytes[] = {
+constexpr cap::KeyField<AudioCap, unsigned char, 14> kAudioBytes[] = {
     {"MicInChn", &AudioCap::ucMicInChn},
     {"LineInChn", &AudioCap::ucLineInChn},
     {"AuidioInDevNO", &AudioCap::ucAudioInDevNo},

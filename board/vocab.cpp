@@ -11,12 +11,12 @@ namespace {
 using cap::Unknown;
 using cap::Word;
 
-constexpr Word<CameraType> kCameraWords[] = {
+constexpr Word<CameraType, 7> kCameraWords[] = {
     {"Dome", CAP_CAMERA_DOME}, {"Bullet", CAP_CAMERA_BULLET}, {"Box", CAP_CAMERA_BOX},
     {"PTZ", CAP_CAMERA_PTZ},   {"Robot", CAP_CAMERA_ROBOT},
 };
 
-constexpr Word<SocType> kSocWords[] = {
+constexpr Word<SocType, 12> kSocWords[] = {
     {"hi3516av200", CAP_SOC_HI3516AV200}, {"hi3519av100", CAP_SOC_HI3519AV100},
     {"hi3516dv300", CAP_SOC_HI3516DV300}, {"hi3516cv500", CAP_SOC_HI3516CV500},
     {"hi3559av100", CAP_SOC_HI3559AV100}, {"hi3516av300", CAP_SOC_HI3516AV300},
@@ -25,35 +25,35 @@ constexpr Word<SocType> kSocWords[] = {
     {"ambacv22", CAP_SOC_AMBACV22},
 };
 
-constexpr Word<MotorType> kMotorWords[] = {
+constexpr Word<MotorType, 9> kMotorWords[] = {
     {"an41908a", CAP_MOTOR_AN41908A},
     {"ms41908", CAP_MOTOR_MS41908},
     {"drv8837", CAP_MOTOR_DRV8837},
 };
 
-constexpr Word<HardCtlType> kHardCtlWords[] = {
+constexpr Word<HardCtlType, 5> kHardCtlWords[] = {
     {"soc", CAP_HARDCTL_SOC},
     {"fpga", CAP_HARDCTL_FPGA},
 };
 
-constexpr Word<FpgaI2cBus> kFpgaI2cWords[] = {
+constexpr Word<FpgaI2cBus, 6> kFpgaI2cWords[] = {
     {"i2c0", CAP_FPGA_I2C0}, {"i2c1", CAP_FPGA_I2C1},   {"i2c2", CAP_FPGA_I2C2},
     {"i2c3", CAP_FPGA_I2C3}, {"i2c11", CAP_FPGA_I2C11},
 };
 
-constexpr Word<AlarmType> kAlarmWords[] = {
+constexpr Word<AlarmType, 5> kAlarmWords[] = {
     {"gpio", CAP_ALARM_GPIO},
     {"mcu", CAP_ALARM_MCU},
     {"i2c", CAP_ALARM_I2C},
 };
 
-constexpr Word<IrisType> kIrisWords[] = {
+constexpr Word<IrisType, 11> kIrisWords[] = {
     {"fixed", CAP_IRIS_FIXED},   {"open_close", CAP_IRIS_OPEN_CLOSE},
     {"linear", CAP_IRIS_LINEAR}, {"soc_ctl", CAP_IRIS_SOC_CTL},
     {"none", CAP_IRIS_NONE},
 };
 
-constexpr Word<IrcutType> kIrcutWords[] = {
+constexpr Word<IrcutType, 13> kIrcutWords[] = {
     {"vir141_ar", CAP_IRCUT_VIR141_AR},
     {"dc", CAP_IRCUT_DC},
     {"t5291icr", CAP_IRCUT_T5291ICR},
@@ -63,42 +63,42 @@ constexpr Word<IrcutType> kIrcutWords[] = {
     {"none", CAP_IRCUT_NONE},
 };
 
-constexpr Word<VideoType> kVideoWords[] = {
+constexpr Word<VideoType, 5> kVideoWords[] = {
     {"sdi", CAP_VIDEO_SDI},
     {"cvbs", CAP_VIDEO_CVBS},
     {"lcd", CAP_VIDEO_LCD},
     {"hdmi", CAP_VIDEO_HDMI},
 };
 
-constexpr Word<CvbsType> kCvbsWords[] = {
+constexpr Word<CvbsType, 8> kCvbsWords[] = {
     {"adv7393", CAP_CVBS_ADV7393},
     {"gm7121", CAP_CVBS_GM7121},
 };
 
-constexpr Word<WifiType> kWifiWords[] = {
+constexpr Word<WifiType, 7> kWifiWords[] = {
     {"none", CAP_WIFI_NONE},
     {"usb", CAP_WIFI_USB},
     {"serial", CAP_WIFI_SERIAL},
 };
 
-constexpr Word<WifiMode> kWifiModeWords[] = {
+constexpr Word<WifiMode, 6> kWifiModeWords[] = {
     {"ap", CAP_WIFI_MODE_AP},
     {"sta", CAP_WIFI_MODE_STA},
     {"apsta", CAP_WIFI_MODE_APSTA},
 };
 
-constexpr Word<DevPosition> kPositionWords[] = {
+constexpr Word<DevPosition, 6> kPositionWords[] = {
     {"front", CAP_POS_FRONT}, {"back", CAP_POS_BACK}, {"left", CAP_POS_LEFT},
     {"right", CAP_POS_RIGHT}, {"up", CAP_POS_UP},     {"down", CAP_POS_DOWN},
 };
 
-constexpr Word<McuType> kMcuWords[] = {
+constexpr Word<McuType, 9> kMcuWords[] = {
     {"DriverGD", CAP_MCU_DRIVER_GD}, {"DriverST", CAP_MCU_DRIVER_ST}, {"AlarmGD", CAP_MCU_ALARM_GD},
     {"AlarmNT", CAP_MCU_ALARM_NT},   {"WiperNT", CAP_MCU_WIPER_NT},   {"WiperST", CAP_MCU_WIPER_ST},
 };
 
 // Capitalised, unlike the "none" of the Wi-Fi, iris and IR-cut words.
-constexpr Word<FanHeatCtlType> kFanHeatWords[] = {
+constexpr Word<FanHeatCtlType, 5> kFanHeatWords[] = {
     {"None", CAP_FANHEAT_NONE},
     {"Gpio", CAP_FANHEAT_GPIO},
     {"Mcu", CAP_FANHEAT_MCU},

@@ -8,7 +8,7 @@ namespace {
 
 using cap::Word;
 
-constexpr Word<SensorType> kSensorWords[] = {
+constexpr Word<SensorType, 8> kSensorWords[] = {
     {"imx385", CAP_SENSOR_IMX385},   {"imx185", CAP_SENSOR_IMX185},
     {"imx327", CAP_SENSOR_IMX327},   {"imx335", CAP_SENSOR_IMX335},
     {"os08a10", CAP_SENSOR_OS08A10}, {"os02c10", CAP_SENSOR_OS02C10},
@@ -20,7 +20,7 @@ constexpr Word<SensorType> kSensorWords[] = {
     {"gc2053", CAP_SENSOR_GC2053},   {"imx485", CAP_SENSOR_IMX485},
 };
 
-constexpr Word<LensType> kLensWords[] = {
+constexpr Word<LensType, 12> kLensWords[] = {
     {"union_t5183", CAP_LENS_UNION_T5183}, {"muxia_35x", CAP_LENS_MUXIA_35X},
     {"user", CAP_LENS_USER},               {"yt3010", CAP_LENS_YT3010},
     {"hd0271", CAP_LENS_HD0271},           {"fixed", CAP_LENS_FIXED},
@@ -37,14 +37,14 @@ constexpr Word<LensType> kLensWords[] = {
 };
 
 // No member for 4 mm: such a lens is not a fixed-distance choice.
-constexpr Word<FixDistance> kFixDistanceWords[] = {
+constexpr Word<FixDistance, 6> kFixDistanceWords[] = {
     {"2.8mm", CAP_FIX_2_8MM}, {"3.6mm", CAP_FIX_3_6MM}, {"6mm", CAP_FIX_6MM},
     {"8mm", CAP_FIX_8MM},     {"12mm", CAP_FIX_12MM},   {"box", CAP_FIX_BOX},
 };
 
 // Unknown words are silent; a missing word is logged.
-template <typename E, size_t N>
-E MatchModelWord(cap::Site site, const Word<E> (&astWords)[N], const char *pcVal, E enInvalid) {
+template <typename E, size_t L, size_t N>
+E MatchModelWord(cap::Site site, const Word<E, L> (&astWords)[N], const char *pcVal, E enInvalid) {
     return cap::MatchWord<"invalid params!\n", "", cap::Unknown::kSilent>(site, astWords, pcVal,
                                                                          enInvalid, enInvalid);
 }

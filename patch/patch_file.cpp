@@ -11,9 +11,10 @@
 
 namespace {
 
-// The flags of the patch region that a boolean member sets.
+// The flags of the patch region that a boolean member sets (the key held in
+// the row, so the table needs no relocation).
 struct PatchFlag {
-    const char *pcKey;
+    char acKey[19];
     unsigned int PatchCap::*pbFlag;
 };
 
@@ -33,7 +34,7 @@ constexpr PatchFlag kPatchFlags[] = {
 void ParseBool(const char *pcKey, json_object *pstVal) {
     const unsigned int bVal = json_object_get_boolean(pstVal) ? 1U : 0U;
     for (const PatchFlag &stFlag : kPatchFlags) {
-        if (strcmp(stFlag.pcKey, pcKey) == 0) {
+        if (strcmp(stFlag.acKey, pcKey) == 0) {
             g_pstPatchCap->*stFlag.pbFlag = bVal;
             return;
         }

@@ -8,12 +8,12 @@ namespace {
 using cap::Unknown;
 using cap::Word;
 
-constexpr Word<BallType> kBallWords[] = {
+constexpr Word<BallType, 6> kBallWords[] = {
     {"eight", CAP_BALL_EIGHT}, {"six", CAP_BALL_SIX}, {"seven", CAP_BALL_SEVEN},
 };
 
 // 0, 2, 3, 12, 13, 17, 18 and 21 have no word.
-constexpr Word<LedType> kLedWords[] = {
+constexpr Word<LedType, 16> kLedWords[] = {
     {"gpioled", CAP_LED_GPIOLED},     {"whitenear", CAP_LED_WHITENEAR},
     {"whitemid", CAP_LED_WHITEMID},   {"whitefar", CAP_LED_WHITEFAR},
     {"irnear", CAP_LED_IRNEAR},       {"irmid", CAP_LED_IRMID},
@@ -24,12 +24,12 @@ constexpr Word<LedType> kLedWords[] = {
     {"alert", CAP_LED_ALERT},         {"alert_whitenear", CAP_LED_ALERT_WHITENEAR},
 };
 
-constexpr Word<LedHardCtlType> kLedCtlWords[] = {
+constexpr Word<LedHardCtlType, 5> kLedCtlWords[] = {
     {"gpio", CAP_LEDCTL_GPIO}, {"pwm", CAP_LEDCTL_PWM},
     {"485", CAP_LEDCTL_485},   {"i2c", CAP_LEDCTL_I2C},
 };
 
-constexpr Word<LaserDistance> kLaserWords[] = {
+constexpr Word<LaserDistance, 6> kLaserWords[] = {
     {"500m", CAP_LASER_500M}, {"1000m", CAP_LASER_1000M},
 };
 

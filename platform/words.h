@@ -7,13 +7,19 @@
 #include <stddef.h>
 #include <string.h>
 
+#include <type_traits>
+
 #include "platform/log.h"
 
 namespace cap {
 
-template <typename E>
+// A word of a table and its member. The text lives in the entry itself, L
+// bytes with its terminator (a longer word does not compile), so a table
+// holds no pointers and needs no relocation when the library is loaded. L is
+// the longest word of the table plus one.
+template <typename E, size_t L>
 struct Word {
-    const char *pcText;
+    char acText[L];
     E enVal;
 };
 
@@ -30,10 +36,12 @@ constexpr bool TextEq(const char *pcA, const char *pcB) {
 }
 
 // The member of a table for a word; nullptr when the table has none.
-template <typename E, size_t N>
-constexpr const Word<E> *FindWord(const Word<E> (&astWords)[N], const char *pcVal) {
-    for (const Word<E> &stWord : astWords) {
-        if (TextEq(stWord.pcText, pcVal)) return &stWord;
+template <typename E, size_t L, size_t N>
+constexpr const Word<E, L> *FindWord(const Word<E, L> (&astWords)[N], const char *pcVal) {
+    for (const Word<E, L> &stWord : astWords) {
+        if (std::is_constant_evaluated() ? TextEq(stWord.acText, pcVal)
+                                         : strcmp(stWord.acText, pcVal) == 0)
+            return &stWord;
     }
     return nullptr;
 }
@@ -41,13 +49,13 @@ constexpr const Word<E> *FindWord(const Word<E> (&astWords)[N], const char *pcVa
 // The member whose text equals pcVal. No text: NullMsg (error) and enNull.
 // Any other text: enOther, with BadMsg (info, the text as its argument) unless
 // the matcher is silent about it.
-template <LogText NullMsg, LogText BadMsg, Unknown Report, typename E, size_t N>
-E MatchWord(Site site, const Word<E> (&astWords)[N], const char *pcVal, E enNull, E enOther) {
+template <LogText NullMsg, LogText BadMsg, Unknown Report, typename E, size_t L, size_t N>
+E MatchWord(Site site, const Word<E, L> (&astWords)[N], const char *pcVal, E enNull, E enOther) {
     if (pcVal == nullptr) {
         CAP_LOG_AT(site, kLogError, NullMsg);
         return enNull;
     }
-    if (const Word<E> *pstWord = FindWord(astWords, pcVal)) return pstWord->enVal;
+    if (const Word<E, L> *pstWord = FindWord(astWords, pcVal)) return pstWord->enVal;
     if constexpr (Report == Unknown::kLog) CAP_LOG_AT(site, kLogInfo, BadMsg, pcVal);
     return enOther;
 }

@@ -12,7 +12,7 @@ namespace {
 
 using cap::Word;
 
-constexpr Word<SensorMode> kModeWords[] = {
+constexpr Word<SensorMode, 14> kModeWords[] = {
     {"normal", CAP_SENSOR_MODE_NORMAL},
     {"720pl", CAP_SENSOR_MODE_720PL},           {"720ph", CAP_SENSOR_MODE_720PH},
     {"1080pl", CAP_SENSOR_MODE_1080PL},         {"1080ph", CAP_SENSOR_MODE_1080PH},
