@@ -47,6 +47,23 @@ inline constexpr auto kPrefixed = [] {
     return f;
 }();
 
+// A message without arguments of its own, from a site: the same LOG_Msg call
+// as any other message, made in one place so that a site costs only the call.
+void LogPlain(int iLevel, const char *pcFmt, const char *pcFn, int iLine);
+
+// One message from a site. Chosen at compile time: a message without
+// arguments goes through LogPlain, one with arguments calls LOG_Msg from the
+// site itself (LOG_Msg takes its arguments only as a variable list).
+template <LogText T, typename... A>
+[[gnu::always_inline]] inline void LogAt(Site site, int iLevel, A... args) {
+    if constexpr (sizeof...(A) == 0) {
+        LogPlain(iLevel, kPrefixed<T>.s, site.fn, site.line);
+    } else {
+        LOG_Msg(kLogModule, iLevel, kPrefixed<T>.s, LOG_EnumToStr(kLogModule), site.fn, site.line,
+                args...);
+    }
+}
+
 }  // namespace cap
 
 // The site of the current function: what the query families are handed so
@@ -54,10 +71,8 @@ inline constexpr auto kPrefixed = [] {
 #define CAP_HERE (::cap::Site{__func__, __LINE__})
 
 // Log from a site handed in by the caller (inside a query family template).
-#define CAP_LOG_AT(site, level, text, ...)                                               \
-    ::LOG_Msg(::cap::kLogModule, (level), ::cap::kPrefixed<text>.s,                      \
-              ::LOG_EnumToStr(::cap::kLogModule), (site).fn, (site).line __VA_OPT__(, ) \
-                  __VA_ARGS__)
+#define CAP_LOG_AT(site, level, text, ...) \
+    ::cap::LogAt<text>((site), (level)__VA_OPT__(, ) __VA_ARGS__)
 
 // Log from the current function. The text must be a string literal.
 #define CAP_LOG(level, text, ...) CAP_LOG_AT(CAP_HERE, level, text __VA_OPT__(, ) __VA_ARGS__)
