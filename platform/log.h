@@ -47,21 +47,36 @@ inline constexpr auto kPrefixed = [] {
     return f;
 }();
 
-// A message without arguments of its own, from a site: the same LOG_Msg call
-// as any other message, made in one place so that a site costs only the call.
+// A message text joined with the prefix, as a shared helper of a query
+// family receives it at run time from the query that owns the text.
+struct Fmt {
+    const char *pc;
+};
+
+template <LogText T>
+constexpr Fmt FmtOf() {
+    return Fmt{kPrefixed<T>.s};
+}
+
+// A message without arguments of its own: the same LOG_Msg call as any other
+// message, made in one place so that a site costs only the call.
 void LogPlain(int iLevel, const char *pcFmt, const char *pcFn, int iLine);
 
-// One message from a site. Chosen at compile time: a message without
-// arguments goes through LogPlain, one with arguments calls LOG_Msg from the
-// site itself (LOG_Msg takes its arguments only as a variable list).
+// One message from a site, chosen at compile time: a message without
+// arguments of its own through LogPlain, one with arguments by LOG_Msg from
+// the site (LOG_Msg takes them only as a variable list).
+template <typename... A>
+[[gnu::always_inline]] inline void LogFmt(Site site, int iLevel, Fmt fmt, A... args) {
+    if constexpr (sizeof...(A) == 0) {
+        LogPlain(iLevel, fmt.pc, site.fn, site.line);
+    } else {
+        LOG_Msg(kLogModule, iLevel, fmt.pc, LOG_EnumToStr(kLogModule), site.fn, site.line, args...);
+    }
+}
+
 template <LogText T, typename... A>
 [[gnu::always_inline]] inline void LogAt(Site site, int iLevel, A... args) {
-    if constexpr (sizeof...(A) == 0) {
-        LogPlain(iLevel, kPrefixed<T>.s, site.fn, site.line);
-    } else {
-        LOG_Msg(kLogModule, iLevel, kPrefixed<T>.s, LOG_EnumToStr(kLogModule), site.fn, site.line,
-                args...);
-    }
+    LogFmt(site, iLevel, FmtOf<T>(), args...);
 }
 
 }  // namespace cap
@@ -73,6 +88,11 @@ template <LogText T, typename... A>
 // Log from a site handed in by the caller (inside a query family template).
 #define CAP_LOG_AT(site, level, text, ...) \
     ::cap::LogAt<text>((site), (level)__VA_OPT__(, ) __VA_ARGS__)
+
+// Log a text handed in as a Fmt (FmtOf<"text">()), inside a shared helper of
+// a query family.
+#define CAP_LOG_FMT(site, level, fmt, ...) \
+    ::cap::LogFmt((site), (level), (fmt)__VA_OPT__(, ) __VA_ARGS__)
 
 // Log from the current function. The text must be a string literal.
 #define CAP_LOG(level, text, ...) CAP_LOG_AT(CAP_HERE, level, text __VA_OPT__(, ) __VA_ARGS__)

@@ -33,14 +33,20 @@ constexpr bool InCount(I iNum) {
     return static_cast<unsigned long long>(iNum) <= N;
 }
 
+// A query's refusal: its message (an error, with its arguments) from the
+// query's site, then iRet. Out of line and shared by every query whose message
+// has the same argument types, so a query carries only the call.
+template <typename... A>
+[[gnu::noipa, gnu::cold]] int Refuse(Fmt fmt, Site site, int iRet, A... args) {
+    CAP_LOG_FMT(site, kLogError, fmt, args...);
+    return iRet;
+}
+
 // One slot of a table; outside the slots: the message (with its arguments)
 // and iBad.
 template <LogText Msg, typename T, size_t N, typename I, typename... A>
 int SlotOr(Site site, const T (&aTable)[N], I iIndex, int iBad, A... args) {
-    if (!InSlots<N>(iIndex)) {
-        CAP_LOG_AT(site, kLogError, Msg, args...);
-        return iBad;
-    }
+    if (!InSlots<N>(iIndex)) return Refuse(FmtOf<Msg>(), site, iBad, args...);
     return static_cast<int>(aTable[iIndex]);
 }
 
@@ -54,20 +60,11 @@ template <LogText RangeMsg, LogText NullMsg, First Order, typename T, size_t N, 
           typename O>
 int CopyFirst(Site site, const T (&aTable)[N], I iNum, O *pOut, int iBadCount = -4) {
     if constexpr (Order == First::kNull) {
-        if (pOut == nullptr) {
-            CAP_LOG_AT(site, kLogError, NullMsg);
-            return -2;
-        }
+        if (pOut == nullptr) return Refuse(FmtOf<NullMsg>(), site, -2);
     }
-    if (!InCount<N>(iNum)) {
-        CAP_LOG_AT(site, kLogError, RangeMsg);
-        return iBadCount;
-    }
+    if (!InCount<N>(iNum)) return Refuse(FmtOf<RangeMsg>(), site, iBadCount);
     if constexpr (Order == First::kCount) {
-        if (pOut == nullptr) {
-            CAP_LOG_AT(site, kLogError, NullMsg);
-            return -2;
-        }
+        if (pOut == nullptr) return Refuse(FmtOf<NullMsg>(), site, -2);
     }
     for (size_t i = 0; i < static_cast<size_t>(iNum); ++i) pOut[i] = static_cast<O>(aTable[i]);
     return 0;
@@ -95,18 +92,12 @@ unsigned int CountLines(const int (&aiTable)[N]) {
 // zero-filled and terminated.
 template <LogText NullMsg, typename S>
 int TextOut(Site site, const char *pcText, S size, char *pcBuf, long lMaxSize = -1) {
-    if (pcBuf == nullptr) {
-        CAP_LOG_AT(site, kLogError, NullMsg);
-        return -2;
-    }
+    if (pcBuf == nullptr) return Refuse(FmtOf<NullMsg>(), site, -2);
     bool bBad = false;
     if constexpr (std::is_signed_v<S>) bBad = size < 1;
     else bBad = size == 0;
     if (!bBad && lMaxSize >= 0) bBad = static_cast<long>(size) > lMaxSize;
-    if (bBad) {
-        CAP_LOG_AT(site, kLogError, "para out of range.");
-        return -4;
-    }
+    if (bBad) return Refuse(FmtOf<"para out of range.">(), site, -4);
     CopyOutText(pcBuf, static_cast<size_t>(size), pcText);
     return 0;
 }
@@ -114,10 +105,7 @@ int TextOut(Site site, const char *pcText, S size, char *pcBuf, long lMaxSize = 
 // Copy a whole record-typed value to the caller; null: -2 with NullMsg.
 template <LogText NullMsg, typename T>
 int CopyOut(Site site, const T &stValue, T *pstOut, int iNull = -2) {
-    if (pstOut == nullptr) {
-        CAP_LOG_AT(site, kLogError, NullMsg);
-        return iNull;
-    }
+    if (pstOut == nullptr) return Refuse(FmtOf<NullMsg>(), site, iNull);
     *pstOut = stValue;
     return 0;
 }
@@ -128,10 +116,7 @@ int CopyOut(Site site, const T &stValue, T *pstOut, int iNull = -2) {
 template <LogText NullMsg, size_t N, size_t M>
 int CountLinesPair(Site site, const int (&aiA)[N], bool bCountA, const int (&aiB)[M],
                    bool bCountB, unsigned int *puiNumA, unsigned int *puiNumB) {
-    if (puiNumA == nullptr || puiNumB == nullptr) {
-        CAP_LOG_AT(site, kLogError, NullMsg);
-        return -2;
-    }
+    if (puiNumA == nullptr || puiNumB == nullptr) return Refuse(FmtOf<NullMsg>(), site, -2);
     *puiNumA = bCountA ? CountLines(aiA) : 0;
     *puiNumB = bCountB ? CountLines(aiB) : 0;
     return 0;
@@ -142,10 +127,7 @@ int CountLinesPair(Site site, const int (&aiA)[N], bool bCountA, const int (&aiB
 // outside its range logs Msg and gives iBad.
 template <LogText Msg, typename T, size_t N, typename I, typename J>
 int PairSlotOr(Site site, const T (&aA)[N], const T (&aB)[N], I iIndex, J iGroup, int iBad) {
-    if (!InSlots<N>(iIndex) || !InSlots<2>(iGroup)) {
-        CAP_LOG_AT(site, kLogError, Msg);
-        return iBad;
-    }
+    if (!InSlots<N>(iIndex) || !InSlots<2>(iGroup)) return Refuse(FmtOf<Msg>(), site, iBad);
     return static_cast<int>(iGroup == 0 ? aA[iIndex] : aB[iIndex]);
 }
 
@@ -155,14 +137,8 @@ int PairSlotOr(Site site, const T (&aA)[N], const T (&aB)[N], I iIndex, J iGroup
 template <LogText RangeMsg, LogText NullMsg, typename T, size_t N, typename I, typename O>
 int CopyFirstPair(Site site, const T (&aA)[N], const T (&aB)[N], I iNum, O *pOutA, O *pOutB,
                   int iBadCount) {
-    if (iNum != 0 && !InCount<N>(iNum)) {
-        CAP_LOG_AT(site, kLogError, RangeMsg);
-        return iBadCount;
-    }
-    if (pOutA == nullptr || pOutB == nullptr) {
-        CAP_LOG_AT(site, kLogError, NullMsg);
-        return -2;
-    }
+    if (iNum != 0 && !InCount<N>(iNum)) return Refuse(FmtOf<RangeMsg>(), site, iBadCount);
+    if (pOutA == nullptr || pOutB == nullptr) return Refuse(FmtOf<NullMsg>(), site, -2);
     for (size_t i = 0; i < static_cast<size_t>(iNum); ++i) {
         pOutA[i] = static_cast<O>(aA[i]);
         pOutB[i] = static_cast<O>(aB[i]);
@@ -175,14 +151,8 @@ int CopyFirstPair(Site site, const T (&aA)[N], const T (&aB)[N], I iNum, O *pOut
 // TextOut (size below 1: -4; otherwise cut to size-1 and terminated).
 template <LogText NullMsg, size_t N, size_t L, typename I, typename S>
 int SlotTextOut(Site site, const char (&aacTexts)[N][L], I iIndex, S size, char *pcBuf) {
-    if (pcBuf == nullptr) {
-        CAP_LOG_AT(site, kLogError, NullMsg);
-        return -2;
-    }
-    if (!InSlots<N>(iIndex)) {
-        CAP_LOG_AT(site, kLogError, "para out of range.");
-        return -4;
-    }
+    if (pcBuf == nullptr) return Refuse(FmtOf<NullMsg>(), site, -2);
+    if (!InSlots<N>(iIndex)) return Refuse(FmtOf<"para out of range.">(), site, -4);
     return TextOut<NullMsg>(site, aacTexts[iIndex], size, pcBuf);
 }
 
@@ -190,10 +160,7 @@ int SlotTextOut(Site site, const char (&aacTexts)[N][L], I iIndex, S size, char 
 // caller's buffer of at least its size; null: -2 with NullMsg.
 template <LogText NullMsg, typename T>
 int BlockOut(Site site, const T &block, void *pOut) {
-    if (pOut == nullptr) {
-        CAP_LOG_AT(site, kLogError, NullMsg);
-        return -2;
-    }
+    if (pOut == nullptr) return Refuse(FmtOf<NullMsg>(), site, -2);
     memcpy(pOut, &block, sizeof(T));
     return 0;
 }
@@ -202,10 +169,7 @@ int BlockOut(Site site, const T &block, void *pOut) {
 // table: Msg and iBad.
 template <LogText Msg, typename T, size_t R, size_t C, typename I>
 int RowLeadingOr(Site site, const T (&aaTable)[R][C], I iRow, T empty, int iBad) {
-    if (!InSlots<R>(iRow)) {
-        CAP_LOG_AT(site, kLogError, Msg);
-        return iBad;
-    }
+    if (!InSlots<R>(iRow)) return Refuse(FmtOf<Msg>(), site, iBad);
     return CountLeading(aaTable[iRow], empty);
 }
 
@@ -218,23 +182,11 @@ enum class Axis { kRow, kColumn };
 template <LogText FirstMsg, LogText SecondMsg, Axis Order, typename T, size_t R, size_t C>
 int CellOr(Site site, const T (&aaTable)[R][C], int iRow, int iCol, int iBad) {
     if constexpr (Order == Axis::kRow) {
-        if (!InSlots<R>(iRow)) {
-            CAP_LOG_AT(site, kLogError, FirstMsg, iRow, static_cast<int>(R));
-            return iBad;
-        }
-        if (!InSlots<C>(iCol)) {
-            CAP_LOG_AT(site, kLogError, SecondMsg);
-            return iBad;
-        }
+        if (!InSlots<R>(iRow)) return Refuse(FmtOf<FirstMsg>(), site, iBad, iRow, static_cast<int>(R));
+        if (!InSlots<C>(iCol)) return Refuse(FmtOf<SecondMsg>(), site, iBad);
     } else {
-        if (!InSlots<C>(iCol)) {
-            CAP_LOG_AT(site, kLogError, FirstMsg, iCol, static_cast<int>(C));
-            return iBad;
-        }
-        if (!InSlots<R>(iRow)) {
-            CAP_LOG_AT(site, kLogError, SecondMsg);
-            return iBad;
-        }
+        if (!InSlots<C>(iCol)) return Refuse(FmtOf<FirstMsg>(), site, iBad, iCol, static_cast<int>(C));
+        if (!InSlots<R>(iRow)) return Refuse(FmtOf<SecondMsg>(), site, iBad);
     }
     return static_cast<int>(aaTable[iRow][iCol]);
 }
@@ -246,18 +198,9 @@ int CellOr(Site site, const T (&aaTable)[R][C], int iRow, int iCol, int iBad) {
 template <LogText NullMsg, LogText RowsMsg, LogText ColsMsg, typename T, size_t R, size_t C,
           typename O>
 int CopyFlatPrefix(Site site, const T (&aaTable)[R][C], int iRows, int iCols, O *pOut) {
-    if (pOut == nullptr) {
-        CAP_LOG_AT(site, kLogError, NullMsg);
-        return -2;
-    }
-    if (!InCount<R>(iRows)) {
-        CAP_LOG_AT(site, kLogError, RowsMsg);
-        return -4;
-    }
-    if (!InCount<C>(iCols)) {
-        CAP_LOG_AT(site, kLogError, ColsMsg);
-        return -4;
-    }
+    if (pOut == nullptr) return Refuse(FmtOf<NullMsg>(), site, -2);
+    if (!InCount<R>(iRows)) return Refuse(FmtOf<RowsMsg>(), site, -4);
+    if (!InCount<C>(iCols)) return Refuse(FmtOf<ColsMsg>(), site, -4);
     const size_t ulNum = static_cast<size_t>(iRows) * static_cast<size_t>(iCols);
     for (size_t i = 0; i < ulNum; ++i) pOut[i] = static_cast<O>(aaTable[i / C][i % C]);
     return 0;
@@ -268,10 +211,7 @@ int CopyFlatPrefix(Site site, const T (&aaTable)[R][C], int iRows, int iCols, O 
 template <LogText NullMsg, typename T, size_t N, typename... O>
 int SpreadOut(Site site, const T (&aTable)[N], int iNull, O *...pOut) {
     static_assert(sizeof...(O) == N, "one output per slot");
-    if (((pOut == nullptr) || ...)) {
-        CAP_LOG_AT(site, kLogError, NullMsg);
-        return iNull;
-    }
+    if (((pOut == nullptr) || ...)) return Refuse(FmtOf<NullMsg>(), site, iNull);
     size_t i = 0;
     ((*pOut = static_cast<O>(aTable[i++])), ...);
     return 0;

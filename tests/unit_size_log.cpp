@@ -5,6 +5,7 @@
 
 #include "fixture.h"
 #include "platform/log.h"
+#include "platform/query.h"
 
 using namespace devcap_test;
 
@@ -64,6 +65,23 @@ TEST_F(LogPathTest, TextIsTheFormatOnBothPaths) {
     EXPECT_EQ(entries[1].text, "100% with text\n");
     EXPECT_EQ(entries[0].fn, entries[1].fn);
     EXPECT_EQ(entries[1].line, entries[0].line + 1);
+}
+
+// A query family's shared refusal: the query's text, site and answer, with
+// or without arguments, always as an error.
+TEST_F(LogPathTest, RefusalLogsTheQuerysTextFromItsSite) {
+    const cap::Site site{"CAP_GetSomething", 77};
+    EXPECT_EQ(cap::Refuse(cap::FmtOf<"CAP_GetSomething para null ptr.">(), site, -2), -2);
+    EXPECT_EQ(cap::Refuse(cap::FmtOf<"para iGpioNum = %d out of range %d.">(), site, -4, 12, 8), -4);
+    std::vector<LogEntry> entries = log.Entries();
+    ASSERT_EQ(entries.size(), 2u) << log.Dump();
+    for (const LogEntry &e : entries) {
+        EXPECT_EQ(e.level, kError);
+        EXPECT_EQ(e.fn, "CAP_GetSomething");
+        EXPECT_EQ(e.line, 77);
+    }
+    EXPECT_EQ(entries[0].text, "CAP_GetSomething para null ptr.");
+    EXPECT_EQ(entries[1].text, "para iGpioNum = 12 out of range 8.");
 }
 
 }  // namespace
