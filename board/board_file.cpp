@@ -9,15 +9,15 @@
 #include "platform/json.h"
 #include "platform/log.h"
 #include "platform/sysfile.h"
+#include "platform/words.h"
 
 namespace {
 
 // Index of a key in a table of keys, or N when it is not there.
 template <size_t N, size_t L>
 size_t KeyIndex(const char (&aacKeys)[N][L], const char *pcKey) {
-    size_t i = 0;
-    while (i < N && strcmp(aacKeys[i], pcKey) != 0) ++i;
-    return i;
+    const auto *pacKey = static_cast<const char(*)[L]>(cap::FindRow(cap::RowsOf(aacKeys), pcKey));
+    return pacKey != nullptr ? static_cast<size_t>(pacKey - aacKeys) : N;
 }
 
 // Which table row an array key is. The order is that of kArrayKeys.

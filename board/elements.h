@@ -17,6 +17,7 @@
 #include "platform/json.h"
 #include "platform/log.h"
 #include "platform/slots.h"
+#include "platform/words.h"
 
 namespace cap {
 
@@ -93,9 +94,8 @@ struct KeyField {
 // The field of stRec that a key names in a table; null when no row has it.
 template <typename R, typename F, size_t L, size_t N>
 F *FieldOf(const KeyField<R, F, L> (&astFields)[N], R &stRec, const char *pcKey) {
-    for (const KeyField<R, F, L> &stField : astFields)
-        if (strcmp(stField.acKey, pcKey) == 0) return &(stRec.*stField.pField);
-    return nullptr;
+    const auto *pstField = static_cast<const KeyField<R, F, L> *>(FindRow(RowsOf(astFields), pcKey));
+    return pstField != nullptr ? &(stRec.*pstField->pField) : nullptr;
 }
 
 template <typename T, size_t N>

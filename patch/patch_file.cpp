@@ -8,6 +8,7 @@
 #include "platform/log.h"
 #include "platform/slots.h"
 #include "platform/sysfile.h"
+#include "platform/words.h"
 
 namespace {
 
@@ -33,11 +34,9 @@ constexpr PatchFlag kPatchFlags[] = {
 
 void ParseBool(const char *pcKey, json_object *pstVal) {
     const unsigned int bVal = json_object_get_boolean(pstVal) ? 1U : 0U;
-    for (const PatchFlag &stFlag : kPatchFlags) {
-        if (strcmp(stFlag.acKey, pcKey) == 0) {
-            g_pstPatchCap->*stFlag.pbFlag = bVal;
-            return;
-        }
+    if (const auto *pstFlag = static_cast<const PatchFlag *>(cap::FindRow(cap::RowsOf(kPatchFlags), pcKey))) {
+        g_pstPatchCap->*pstFlag->pbFlag = bVal;
+        return;
     }
     // Board facts the product overrides.
     if (strcmp(pcKey, "CvbsSupport") == 0) {

@@ -26,6 +26,23 @@ struct Word {
 // Whether an unrecognised text is reported (info, with the text).
 enum class Unknown { kLog, kSilent };
 
+// A table whose rows each begin with their text, as the shared search takes
+// it: the first row, the distance between rows and their number.
+struct Rows {
+    const void *pvFirst;
+    unsigned int uiStride;
+    unsigned int uiNum;
+};
+
+template <typename T, size_t N>
+Rows RowsOf(const T (&aRows)[N]) {
+    return Rows{aRows, sizeof(T), N};
+}
+
+// The row whose text equals pcText exactly (case-sensitive, whole text);
+// null when no row has it.
+const void *FindRow(Rows stRows, const char *pcText);
+
 // Compile-time text equality, for checks of the tables themselves.
 constexpr bool TextEq(const char *pcA, const char *pcB) {
     while (*pcA != '\0' && *pcA == *pcB) {
@@ -38,26 +55,44 @@ constexpr bool TextEq(const char *pcA, const char *pcB) {
 // The member of a table for a word; nullptr when the table has none.
 template <typename E, size_t L, size_t N>
 constexpr const Word<E, L> *FindWord(const Word<E, L> (&astWords)[N], const char *pcVal) {
-    for (const Word<E, L> &stWord : astWords) {
-        if (std::is_constant_evaluated() ? TextEq(stWord.acText, pcVal)
-                                         : strcmp(stWord.acText, pcVal) == 0)
-            return &stWord;
+    if (std::is_constant_evaluated()) {
+        for (const Word<E, L> &stWord : astWords)
+            if (TextEq(stWord.acText, pcVal)) return &stWord;
+        return nullptr;
     }
-    return nullptr;
+    return static_cast<const Word<E, L> *>(FindRow(RowsOf(astWords), pcVal));
 }
+
+// What a matcher says besides its words: its message for no text (an error)
+// and for an unknown text (info, with the text; none when it is silent), and
+// its answers to them.
+struct WordMsgs {
+    Fmt null;
+    Fmt bad;
+};
+struct WordAnswers {
+    unsigned int uiNull;
+    unsigned int uiOther;
+};
+
+// The shared matcher: the value of the row whose text equals pcVal, a table's
+// value being the last four bytes of its row.
+unsigned int MatchText(Site site, Rows stRows, const char *pcVal, WordMsgs stMsgs,
+                       WordAnswers stAnswers);
 
 // The member whose text equals pcVal. No text: NullMsg (error) and enNull.
 // Any other text: enOther, with BadMsg (info, the text as its argument) unless
 // the matcher is silent about it.
 template <LogText NullMsg, LogText BadMsg, Unknown Report, typename E, size_t L, size_t N>
 E MatchWord(Site site, const Word<E, L> (&astWords)[N], const char *pcVal, E enNull, E enOther) {
-    if (pcVal == nullptr) {
-        CAP_LOG_AT(site, kLogError, NullMsg);
-        return enNull;
-    }
-    if (const Word<E, L> *pstWord = FindWord(astWords, pcVal)) return pstWord->enVal;
-    if constexpr (Report == Unknown::kLog) CAP_LOG_AT(site, kLogInfo, BadMsg, pcVal);
-    return enOther;
+    using Row = Word<E, L>;
+    static_assert(sizeof(E) == sizeof(unsigned int) && offsetof(Row, enVal) + sizeof(E) == sizeof(Row),
+                  "the member is the last four bytes of a row");
+    const WordMsgs stMsgs{FmtOf<NullMsg>(),
+                          Report == Unknown::kLog ? FmtOf<BadMsg>() : Fmt{nullptr}};
+    const WordAnswers stAnswers{static_cast<unsigned int>(enNull),
+                                static_cast<unsigned int>(enOther)};
+    return static_cast<E>(MatchText(site, RowsOf(astWords), pcVal, stMsgs, stAnswers));
 }
 
 }  // namespace cap

@@ -1,0 +1,31 @@
+// The shared search of the word and key tables, and the shared matcher.
+#include "platform/words.h"
+
+#include <string.h>
+
+namespace cap {
+
+const void *FindRow(Rows stRows, const char *pcText) {
+    const char *pcRow = static_cast<const char *>(stRows.pvFirst);
+    for (unsigned int i = 0; i < stRows.uiNum; ++i, pcRow += stRows.uiStride)
+        if (strcmp(pcRow, pcText) == 0) return pcRow;
+    return nullptr;
+}
+
+unsigned int MatchText(Site site, Rows stRows, const char *pcVal, WordMsgs stMsgs,
+                       WordAnswers stAnswers) {
+    if (pcVal == nullptr) {
+        CAP_LOG_FMT(site, kLogError, stMsgs.null);
+        return stAnswers.uiNull;
+    }
+    if (const void *pvRow = FindRow(stRows, pcVal)) {
+        unsigned int uiVal;
+        memcpy(&uiVal, static_cast<const char *>(pvRow) + stRows.uiStride - sizeof(uiVal),
+               sizeof(uiVal));
+        return uiVal;
+    }
+    if (stMsgs.bad.pc != nullptr) CAP_LOG_FMT(site, kLogInfo, stMsgs.bad, pcVal);
+    return stAnswers.uiOther;
+}
+
+}  // namespace cap
