@@ -49,10 +49,10 @@ E MatchModelWord(cap::Site site, const Word<E, L> (&astWords)[N], const char *pc
                                                                          enInvalid, enInvalid);
 }
 
-static_assert(cap::FindWord(kSensorWords, "imx307")->enVal == 10);
-static_assert(cap::FindWord(kSensorWords, "imx485")->enVal == 18);
-static_assert(cap::FindWord(kLensWords, "fixed")->enVal == 5);
-static_assert(cap::FindWord(kLensWords, "fg20060")->enVal == 25);
+static_assert(cap::FindWord(kSensorWords, "imx307")->Val() == 10);
+static_assert(cap::FindWord(kSensorWords, "imx485")->Val() == 18);
+static_assert(cap::FindWord(kLensWords, "fixed")->Val() == 5);
+static_assert(cap::FindWord(kLensWords, "fg20060")->Val() == 25);
 static_assert(cap::FindWord(kFixDistanceWords, "4mm") == nullptr);
 
 }  // namespace

@@ -11,7 +11,7 @@
 namespace {
 
 // The array keys of "LedInfo".
-enum class LedArray { kType, kGpioCtl, kRange, kFreq, kHardCtl };
+enum LedArray : unsigned char { kType, kGpioCtl, kRange, kFreq, kHardCtl };
 
 constexpr cap::Word<LedArray, 11> kLedArrays[] = {
     {"LedType", LedArray::kType},   {"LedGpioCtl", LedArray::kGpioCtl},
@@ -72,7 +72,7 @@ int cap_PatchArrayInit(const char *pcKey, json_object *pstJsonVal) {
     const size_t ulSlots = cap::SlotsTaken(CAP_HERE, pcKey, ulLen, CAP_LED_SLOTS);
     LedInfoCap &stLed = g_pstPatchCap->stLedInfo;
     for (size_t i = 0; i < ulSlots; ++i) {
-        StoreLedElement(pstKey->enVal, stLed, i, cap::ArrayAt(pstJsonVal, i));
+        StoreLedElement(pstKey->Val(), stLed, i, cap::ArrayAt(pstJsonVal, i));
     }
     return 0;
 }

@@ -33,7 +33,7 @@ constexpr Word<LaserDistance, 6> kLaserWords[] = {
     {"500m", CAP_LASER_500M}, {"1000m", CAP_LASER_1000M},
 };
 
-static_assert(cap::FindWord(kLedWords, "mix")->enVal == 11);
+static_assert(cap::FindWord(kLedWords, "mix")->Val() == 11);
 static_assert(cap::FindWord(kLedWords, "Mix") == nullptr);
 
 }  // namespace

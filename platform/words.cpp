@@ -18,12 +18,8 @@ unsigned int MatchText(Site site, Rows stRows, const char *pcVal, WordMsgs stMsg
         CAP_LOG_FMT(site, kLogError, stMsgs.null);
         return stAnswers.uiNull;
     }
-    if (const void *pvRow = FindRow(stRows, pcVal)) {
-        unsigned int uiVal;
-        memcpy(&uiVal, static_cast<const char *>(pvRow) + stRows.uiStride - sizeof(uiVal),
-               sizeof(uiVal));
-        return uiVal;
-    }
+    if (const void *pvRow = FindRow(stRows, pcVal))
+        return static_cast<const unsigned char *>(pvRow)[stRows.uiStride - 1];
     if (stMsgs.bad.pc != nullptr) CAP_LOG_FMT(site, kLogInfo, stMsgs.bad, pcVal);
     return stAnswers.uiOther;
 }

@@ -13,14 +13,17 @@
 
 namespace cap {
 
-// A word of a table and its member. The text lives in the entry itself, L
-// bytes with its terminator (a longer word does not compile), so a table
-// holds no pointers and needs no relocation when the library is loaded. L is
-// the longest word of the table plus one.
+// A word of a table and its member. The text lives in the row itself, L bytes
+// with its terminator (a longer word does not compile), so a table holds no
+// pointers and needs no relocation when the library is loaded; L is the
+// longest word of the table plus one. The member is kept in the row's last
+// byte (a member above 255 does not compile).
 template <typename E, size_t L>
 struct Word {
     char acText[L];
-    E enVal;
+    unsigned char ucVal;
+
+    constexpr E Val() const { return static_cast<E>(ucVal); }
 };
 
 // Whether an unrecognised text is reported (info, with the text).
@@ -75,8 +78,8 @@ struct WordAnswers {
     unsigned int uiOther;
 };
 
-// The shared matcher: the value of the row whose text equals pcVal, a table's
-// value being the last four bytes of its row.
+// The shared matcher: the member of the row whose text equals pcVal, held in
+// the row's last byte.
 unsigned int MatchText(Site site, Rows stRows, const char *pcVal, WordMsgs stMsgs,
                        WordAnswers stAnswers);
 
@@ -86,8 +89,7 @@ unsigned int MatchText(Site site, Rows stRows, const char *pcVal, WordMsgs stMsg
 template <LogText NullMsg, LogText BadMsg, Unknown Report, typename E, size_t L, size_t N>
 E MatchWord(Site site, const Word<E, L> (&astWords)[N], const char *pcVal, E enNull, E enOther) {
     using Row = Word<E, L>;
-    static_assert(sizeof(E) == sizeof(unsigned int) && offsetof(Row, enVal) + sizeof(E) == sizeof(Row),
-                  "the member is the last four bytes of a row");
+    static_assert(offsetof(Row, ucVal) + 1 == sizeof(Row), "the member is the last byte of a row");
     const WordMsgs stMsgs{FmtOf<NullMsg>(),
                           Report == Unknown::kLog ? FmtOf<BadMsg>() : Fmt{nullptr}};
     const WordAnswers stAnswers{static_cast<unsigned int>(enNull),

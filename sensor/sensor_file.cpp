@@ -32,9 +32,9 @@ constexpr Word<SensorMode, 14> kModeWords[] = {
     {"4m2688_1520pl", CAP_SENSOR_MODE_4M2688_1520PL},
 };
 
-static_assert(cap::FindWord(kModeWords, "4m2688_1520ph")->enVal == 27);
-static_assert(cap::FindWord(kModeWords, "4m2688_1520pl")->enVal == 28);
-static_assert(cap::FindWord(kModeWords, "9m2160ph")->enVal == 26);
+static_assert(cap::FindWord(kModeWords, "4m2688_1520ph")->Val() == 27);
+static_assert(cap::FindWord(kModeWords, "4m2688_1520pl")->Val() == 28);
+static_assert(cap::FindWord(kModeWords, "9m2160ph")->Val() == 26);
 
 }  // namespace
 
