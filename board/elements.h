@@ -21,12 +21,18 @@
 
 namespace cap {
 
-// Element i of the array, read with the integer accessor, into slot i.
-template <typename T, size_t N>
-void FillInts(Site site, const char *pcKey, T (&aTable)[N], json_object *pstArray) {
-    const size_t ulNum = SlotsTaken(site, pcKey, ArrayLen(pstArray), N);
-    for (size_t i = 0; i < ulNum; ++i)
-        aTable[i] = static_cast<T>(json_object_get_int(ArrayAt(pstArray, i)));
+// Element i of the array, read with the integer accessor, into slot i of
+// ulSlots.
+void FillIntSlots(Site site, const char *pcKey, int *piSlots, size_t ulSlots, json_object *pstArray);
+
+// Element i of the array, itself an array of integers, into row i of ulRows
+// rows of ulCols. An element that is not an array leaves its row as it was.
+void FillIntRows(Site site, const char *pcKey, int *piRows, size_t ulRows, size_t ulCols,
+                 json_object *pstArray);
+
+template <size_t N>
+void FillInts(Site site, const char *pcKey, int (&aiTable)[N], json_object *pstArray) {
+    FillIntSlots(site, pcKey, aiTable, N, pstArray);
 }
 
 // Element i of the array, read with the text accessor (a non-text element
@@ -38,15 +44,9 @@ void FillWords(Site site, const char *pcKey, E (&aTable)[N], json_object *pstArr
         aTable[i] = Match(json_object_get_string(ArrayAt(pstArray, i)));
 }
 
-// Element i of the array, itself an array of integers, into row i. An element
-// that is not an array leaves its row as it was.
-template <typename T, size_t R, size_t C>
-void FillRows(Site site, const char *pcKey, T (&aaTable)[R][C], json_object *pstArray) {
-    const size_t ulNum = SlotsTaken(site, pcKey, ArrayLen(pstArray), R);
-    for (size_t i = 0; i < ulNum; ++i) {
-        json_object *pstRow = ArrayAt(pstArray, i);
-        if (IsType(pstRow, json_type_array)) FillInts(site, pcKey, aaTable[i], pstRow);
-    }
+template <size_t R, size_t C>
+void FillRows(Site site, const char *pcKey, int (&aaiTable)[R][C], json_object *pstArray) {
+    FillIntRows(site, pcKey, &aaiTable[0][0], R, C, pstArray);
 }
 
 // Slots 0..N-1 from elements 0..N-1 whatever the array's length: a missing

@@ -11,11 +11,6 @@ namespace cap {
 
 // How many of ulLen array elements have a slot among ulSlots; a longer array
 // logs a warning from the caller's site naming the key.
-inline size_t SlotsTaken(Site site, const char *pcKey, size_t ulLen, size_t ulSlots) {
-    if (ulLen <= ulSlots) return ulLen;
-    CAP_LOG_AT(site, kLogWarn, "key=%s has %u elements, only %u kept.\n", pcKey,
-               static_cast<unsigned int>(ulLen), static_cast<unsigned int>(ulSlots));
-    return ulSlots;
-}
+size_t SlotsTaken(Site site, const char *pcKey, size_t ulLen, size_t ulSlots);
 
 }  // namespace cap
