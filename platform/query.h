@@ -42,6 +42,9 @@ template <typename... A>
     return iRet;
 }
 
+// Which check a copy query makes first.
+enum class First { kCount, kNull };
+
 // One slot of a table; outside the slots: the message (with its arguments)
 // and iBad.
 template <LogText Msg, typename T, size_t N, typename I, typename... A>
@@ -50,24 +53,23 @@ int SlotOr(Site site, const T (&aTable)[N], I iIndex, int iBad, A... args) {
     return static_cast<int>(aTable[iIndex]);
 }
 
-// Which check a copy query makes first.
-enum class First { kCount, kNull };
+// The shared part of CopyFirst, for tables and outputs of 4-byte values: a
+// count outside 1..ulSlots is -4 with range, a null destination -2 with null;
+// otherwise the first iNum values are copied.
+int CopyFirstSlots(Site site, const void *pvTable, size_t ulSlots, int iNum, void *pvOut, Fmt range,
+                   Fmt null);
 
 // Copy the first iNum slots of a table to the caller: a count outside 1..N is
-// iBadCount with RangeMsg, a null destination -2 with NullMsg; Order says which
-// is tested first.
-template <LogText RangeMsg, LogText NullMsg, First Order, typename T, size_t N, typename I,
-          typename O>
-int CopyFirst(Site site, const T (&aTable)[N], I iNum, O *pOut, int iBadCount = -4) {
+// -4 with RangeMsg, a null destination -2 with NullMsg; Order says which is
+// tested first.
+template <LogText RangeMsg, LogText NullMsg, First Order, typename T, size_t N, typename O>
+int CopyFirst(Site site, const T (&aTable)[N], int iNum, O *pOut) {
+    static_assert(std::is_integral_v<T> && std::is_integral_v<O> && sizeof(T) == 4 && sizeof(O) == 4,
+                  "4-byte values copied as they are");
     if constexpr (Order == First::kNull) {
         if (pOut == nullptr) return Refuse(FmtOf<NullMsg>(), site, -2);
     }
-    if (!InCount<N>(iNum)) return Refuse(FmtOf<RangeMsg>(), site, iBadCount);
-    if constexpr (Order == First::kCount) {
-        if (pOut == nullptr) return Refuse(FmtOf<NullMsg>(), site, -2);
-    }
-    for (size_t i = 0; i < static_cast<size_t>(iNum); ++i) pOut[i] = static_cast<O>(aTable[i]);
-    return 0;
+    return CopyFirstSlots(site, aTable, N, iNum, pOut, FmtOf<RangeMsg>(), FmtOf<NullMsg>());
 }
 
 // Number of leading slots that are not the empty mark.
@@ -86,20 +88,20 @@ unsigned int CountLines(const int (&aiTable)[N]) {
     return uiNum;
 }
 
+// The shared part of TextOut: a size below 1 (or above lMaxSize when that is
+// not negative) is -4 with "para out of range."; otherwise the text is copied
+// under the text-storing rule.
+int TextOutSized(Site site, const char *pcText, long lSize, char *pcBuf, long lMaxSize);
+
 // Copy a stored text to the caller's buffer: null buffer -2 with NullMsg, a
-// size below 1 (or above iMaxSize when given) -4 with "para out of range.",
+// size below 1 (or above lMaxSize when given) -4 with "para out of range.",
 // otherwise the text cut to size-1 characters (with the overflow warning),
 // zero-filled and terminated.
 template <LogText NullMsg, typename S>
 int TextOut(Site site, const char *pcText, S size, char *pcBuf, long lMaxSize = -1) {
+    static_assert(sizeof(S) < sizeof(long), "every size is a long");
     if (pcBuf == nullptr) return Refuse(FmtOf<NullMsg>(), site, -2);
-    bool bBad = false;
-    if constexpr (std::is_signed_v<S>) bBad = size < 1;
-    else bBad = size == 0;
-    if (!bBad && lMaxSize >= 0) bBad = static_cast<long>(size) > lMaxSize;
-    if (bBad) return Refuse(FmtOf<"para out of range.">(), site, -4);
-    CopyOutText(pcBuf, static_cast<size_t>(size), pcText);
-    return 0;
+    return TextOutSized(site, pcText, static_cast<long>(size), pcBuf, lMaxSize);
 }
 
 // Copy a whole record-typed value to the caller; null: -2 with NullMsg.
