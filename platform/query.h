@@ -200,11 +200,12 @@ int CellOr(Site site, const T (&aaTable)[R][C], int iRow, int iCol, int iBad) {
 template <LogText NullMsg, LogText RowsMsg, LogText ColsMsg, typename T, size_t R, size_t C,
           typename O>
 int CopyFlatPrefix(Site site, const T (&aaTable)[R][C], int iRows, int iCols, O *pOut) {
+    static_assert(std::is_integral_v<T> && std::is_integral_v<O> && sizeof(T) == sizeof(O),
+                  "values copied as they are");
     if (pOut == nullptr) return Refuse(FmtOf<NullMsg>(), site, -2);
     if (!InCount<R>(iRows)) return Refuse(FmtOf<RowsMsg>(), site, -4);
     if (!InCount<C>(iCols)) return Refuse(FmtOf<ColsMsg>(), site, -4);
-    const size_t ulNum = static_cast<size_t>(iRows) * static_cast<size_t>(iCols);
-    for (size_t i = 0; i < ulNum; ++i) pOut[i] = static_cast<O>(aaTable[i / C][i % C]);
+    memcpy(pOut, aaTable, static_cast<size_t>(iRows) * static_cast<size_t>(iCols) * sizeof(O));
     return 0;
 }
 
