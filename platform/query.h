@@ -33,11 +33,19 @@ constexpr bool InCount(I iNum) {
     return static_cast<unsigned long long>(iNum) <= N;
 }
 
+// Out of line and one copy for the whole library: GCC would otherwise make a
+// specialised copy of a template like Refuse in each file that calls it.
+#if defined(__clang__)
+#define CAP_SHARED_CALL [[gnu::noinline, gnu::cold]]
+#else
+#define CAP_SHARED_CALL [[gnu::noipa, gnu::cold]]
+#endif
+
 // A query's refusal: its message (an error, with its arguments) from the
-// query's site, then iRet. Out of line and shared by every query whose message
-// has the same argument types, so a query carries only the call.
+// query's site, then iRet. Shared by every query whose message has the same
+// argument types, so a query carries only the call.
 template <typename... A>
-[[gnu::noipa, gnu::cold]] int Refuse(Fmt fmt, Site site, int iRet, A... args) {
+CAP_SHARED_CALL int Refuse(Fmt fmt, Site site, int iRet, A... args) {
     CAP_LOG_FMT(site, kLogError, fmt, args...);
     return iRet;
 }
