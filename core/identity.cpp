@@ -145,8 +145,10 @@ long ReadSmallFile(const char *pcPath, char (&acBuf)[N]) {
 bool CopyRead(char *pcDst, size_t ulSize, const char *pcSrc, size_t ulRead) {
     const bool bFits = ulRead < ulSize;
     const size_t ulCopy = bFits ? ulRead : ulSize - 1;
-    strncpy(pcDst, pcSrc, ulCopy);
-    pcDst[ulCopy] = '\0';
+    // As strncpy: up to a zero byte, the rest of the length zero-filled.
+    const size_t ulText = strnlen(pcSrc, ulCopy);
+    memcpy(pcDst, pcSrc, ulText);
+    memset(pcDst + ulText, 0, ulCopy - ulText + 1);
     return bFits;
 }
 

@@ -7,6 +7,7 @@
 #include "platform/log.h"
 #include "platform/sysfile.h"
 #include "platform/text.h"
+#include "platform/words.h"
 
 namespace {
 
@@ -18,24 +19,23 @@ constexpr size_t kPathBound = CAP_PATH_LEN - 1;
 // Where each kind of capability file lives. Board, sensor and lens files are
 // shared by products and sit in a folder of the "hardware" tree named after
 // the part; the patch file and the index sit in the product folder.
+// The texts live in the rows, so the table holds no pointers to relocate.
 struct CapFileKind {
-    const char *pcKind;
-    const char *pcShared;  // folder under kRootDir, or null for the product folder
-    const char *pcFile;
+    char acKind[sizeof("hardwareindex")];
+    char acShared[sizeof("hardware/sensor")];  // folder under kRootDir; empty: the product folder
+    char acFile[sizeof("hardwareindex.json")];
 };
 
 constexpr CapFileKind kCapFileKinds[] = {
     {"board", "hardware/board", "cap_board.json"},
     {"sensor", "hardware/sensor", "cap_sensor.json"},
     {"lens", "hardware/lens", "cap_lens.json"},
-    {"patch", nullptr, "cap_patch.json"},
-    {"hardwareindex", nullptr, "hardwareindex.json"},
+    {"patch", "", "cap_patch.json"},
+    {"hardwareindex", "", "hardwareindex.json"},
 };
 
 const CapFileKind *FindKind(const char *pcCap) {
-    for (const CapFileKind &stKind : kCapFileKinds)
-        if (strcmp(stKind.pcKind, pcCap) == 0) return &stKind;
-    return nullptr;
+    return static_cast<const CapFileKind *>(cap::FindRow(cap::RowsOf(kCapFileKinds), pcCap));
 }
 
 }  // namespace
@@ -85,11 +85,11 @@ int cap_GetOneCapFilesPath(const char *pcCap, const char *pcName, char *pcOutCap
     // A path too long for its field is cut without a message; the cut path is
     // what is tested and stored.
     char acPath[CAP_PATH_LEN] = {0};
-    if (pstKind->pcShared != nullptr)
-        snprintf(acPath, kPathBound, "%s/%s/%s/%s", kRootDir, pstKind->pcShared, pcName,
-                 pstKind->pcFile);
+    if (pstKind->acShared[0] != '\0')
+        snprintf(acPath, kPathBound, "%s/%s/%s/%s", kRootDir, pstKind->acShared, pcName,
+                 pstKind->acFile);
     else
-        snprintf(acPath, kPathBound, "%s/%s/%s", kRootDir, pcName, pstKind->pcFile);
+        snprintf(acPath, kPathBound, "%s/%s/%s", kRootDir, pcName, pstKind->acFile);
     memcpy(pcOutCapPath, acPath, CAP_PATH_LEN - 1);
     pcOutCapPath[CAP_PATH_LEN - 1] = '\0';
     CAP_LOG(cap::kLogInfo, "pcOutCapPath = %s\n", pcOutCapPath);
