@@ -28,11 +28,16 @@ std::string JsonOut::Escape(const std::string &str) {
     return r + "\"";
 }
 
+void JsonOut::NewLine() {
+    m_str += '\n';
+    m_str.append(2 * m_first.size(), ' ');
+}
+
 void JsonOut::Key(const std::string &strKey) {
     if (!m_first.empty()) {
         if (!m_first.back()) m_str += ",";
         m_first.back() = false;
-        m_str += "\n" + std::string(2 * m_first.size(), ' ');
+        NewLine();
         if (m_isObject.back()) m_str += Escape(strKey) + ": ";
     }
 }
@@ -55,7 +60,7 @@ void JsonOut::EndObject() {
     bool bEmpty = m_first.back();
     m_first.pop_back();
     m_isObject.pop_back();
-    if (!bEmpty) m_str += "\n" + std::string(2 * m_first.size(), ' ');
+    if (!bEmpty) NewLine();
     m_str += "}";
     if (m_first.empty()) m_str += "\n";
 }
@@ -64,7 +69,7 @@ void JsonOut::EndArray() {
     bool bEmpty = m_first.back();
     m_first.pop_back();
     m_isObject.pop_back();
-    if (!bEmpty) m_str += "\n" + std::string(2 * m_first.size(), ' ');
+    if (!bEmpty) NewLine();
     m_str += "]";
     if (m_first.empty()) m_str += "\n";
 }

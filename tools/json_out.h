@@ -24,6 +24,8 @@ public:
     static std::string Escape(const std::string &str);
 
 private:
+    // A line break indented to the current depth.
+    void NewLine();
     void Key(const std::string &strKey);
     std::string m_str;
     std::vector<bool> m_first;  // per open container: nothing written yet

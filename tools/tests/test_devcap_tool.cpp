@@ -62,7 +62,7 @@ protected:
 
     Result Run(const Args &args) const {
         std::string strCmd = DEVCAP_TOOL_RUNNER + Quote(kTool), strOut = m_strTmp + "/out", strErr = m_strTmp + "/err";
-        for (const std::string &a : args) strCmd += " " + Quote(a);
+        for (const std::string &a : args) strCmd.append(" ").append(Quote(a));
         int iRaw = system((strCmd + " >" + Quote(strOut) + " 2>" + Quote(strErr)).c_str());
         return {WIFEXITED(iRaw) ? WEXITSTATUS(iRaw) : -1, ReadFile(strOut), ReadFile(strErr)};
     }
