@@ -5,6 +5,10 @@
 
 #include "devcap.h"
 
+// The record cleared to zero bytes and the exported pointers set to it and
+// its regions: the first step of start-up.
+void cap_ResetRecord(void);
+
 // Device identity sources.
 int cap_GetDeviceName(int iSize, char *pcDevName);
 int cap_GetDeviceParam(int iSize, char *pcDevParam);

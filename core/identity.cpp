@@ -144,11 +144,7 @@ long ReadSmallFile(const char *pcPath, char (&acBuf)[N]) {
 // terminated; when they do not all fit, the first ulSize-1 and false.
 bool CopyRead(char *pcDst, size_t ulSize, const char *pcSrc, size_t ulRead) {
     const bool bFits = ulRead < ulSize;
-    const size_t ulCopy = bFits ? ulRead : ulSize - 1;
-    // As strncpy: up to a zero byte, the rest of the length zero-filled.
-    const size_t ulText = strnlen(pcSrc, ulCopy);
-    memcpy(pcDst, pcSrc, ulText);
-    memset(pcDst + ulText, 0, ulCopy - ulText + 1);
+    cap::CopyText(pcDst, pcSrc, bFits ? ulRead : ulSize - 1);
     return bFits;
 }
 
@@ -303,8 +299,7 @@ int IdentityOut(cap::Site site, const char *pcText, int iSize, char *pcBuf) {
         CAP_LOG_AT(site, cap::kLogError, "para out of range.");
         return -4;
     }
-    strncpy(pcBuf, pcText, static_cast<size_t>(iSize) - 1);
-    pcBuf[iSize - 1] = '\0';
+    cap::CopyText(pcBuf, pcText, static_cast<size_t>(iSize) - 1);
     return 0;
 }
 

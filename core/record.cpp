@@ -3,6 +3,7 @@
 #include <stddef.h>
 #include <string.h>
 
+#include "core/core.h"
 #include "devcap.h"
 #include "platform/log.h"
 
@@ -15,6 +16,20 @@ DEVCAP_API BoardCap *g_pstBoardCap;
 DEVCAP_API SensorCap *g_pstSensorCap;
 DEVCAP_API LensCap *g_pstLensCap;
 DEVCAP_API PatchCap *g_pstPatchCap;
+
+}  // extern "C"
+
+void cap_ResetRecord(void) {
+    memset(&g_stDevCap, 0, sizeof(g_stDevCap));
+    g_pstDevCap = &g_stDevCap;
+    g_pstCapFiles = &g_stDevCap.stCapFiles;
+    g_pstBoardCap = &g_stDevCap.stBoardCap;
+    g_pstSensorCap = &g_stDevCap.stSensorCap;
+    g_pstLensCap = &g_stDevCap.stLensCap;
+    g_pstPatchCap = &g_stDevCap.stPatchCap;
+}
+
+extern "C" {
 
 DEVCAP_API void cap_WarnStrOverflow(const char *pcStr, unsigned long ulSize) {
     if (pcStr == nullptr) {

@@ -43,13 +43,7 @@ void SettleDeviceName(cap::Site site) {
 }  // namespace
 
 extern "C" DEVCAP_API int CAP_CapInit(void) {
-    memset(&g_stDevCap, 0, sizeof(g_stDevCap));
-    g_pstDevCap = &g_stDevCap;
-    g_pstCapFiles = &g_stDevCap.stCapFiles;
-    g_pstBoardCap = &g_stDevCap.stBoardCap;
-    g_pstSensorCap = &g_stDevCap.stSensorCap;
-    g_pstLensCap = &g_stDevCap.stLensCap;
-    g_pstPatchCap = &g_stDevCap.stPatchCap;
+    cap_ResetRecord();
     LOG_SetLevel(cap::kLogModule, cap::kLogDebug);
     // Each file start-up needs is opened once: a file found to exist stays
     // open for its parser, and the device name is read once for the name and

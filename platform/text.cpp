@@ -8,17 +8,20 @@ namespace cap {
 void StoreTextIn(char *pcDst, size_t ulSize, const char *pcSrc) {
     cap_WarnStrOverflow(pcSrc, ulSize);
     if (pcSrc == nullptr) return;
-    strncpy(pcDst, pcSrc, ulSize - 1);
-    pcDst[ulSize - 1] = '\0';
+    CopyText(pcDst, pcSrc, ulSize - 1);
 }
 
 void CopyOutText(char *pcDst, size_t ulSize, const char *pcSrc) {
     cap_WarnStrOverflow(pcSrc, ulSize);
-    // strncpy(pcDst, pcSrc, ulSize - 1) and a terminator, spelt out: g++ -O3
-    // takes the inlined strncpy for a truncation it must warn about.
-    size_t ulLen = strnlen(pcSrc, ulSize - 1);
+    CopyText(pcDst, pcSrc, ulSize - 1);
+}
+
+// Spelt out: g++ -O3 takes an inlined strncpy for a truncation it must warn
+// about.
+void CopyText(char *pcDst, const char *pcSrc, size_t ulMax) {
+    size_t ulLen = strnlen(pcSrc, ulMax);
     memcpy(pcDst, pcSrc, ulLen);
-    memset(pcDst + ulLen, 0, ulSize - ulLen);
+    memset(pcDst + ulLen, 0, ulMax - ulLen + 1);
 }
 
 }  // namespace cap

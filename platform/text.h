@@ -17,6 +17,10 @@ inline void StoreText(char (&acDst)[N], const char *pcSrc) {
     StoreTextIn(acDst, N, pcSrc);
 }
 
+// strncpy(pcDst, pcSrc, ulMax) and a terminator after it: at most ulMax
+// characters, up to a zero byte, zero-filled to ulMax; ulMax+1 bytes written.
+void CopyText(char *pcDst, const char *pcSrc, size_t ulMax);
+
 // Copy a stored text to a caller's buffer of ulSize (>= 1) bytes under the same
 // rule: warning when it does not fit, at most ulSize-1 characters, zero-filled,
 // terminated at ulSize-1.

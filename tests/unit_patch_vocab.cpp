@@ -4,6 +4,7 @@
 
 #include <json-c/json.h>
 
+#include "core/core.h"
 #include "fixture.h"
 #include "lens/lens.h"
 #include "patch/patch.h"
@@ -17,13 +18,7 @@ class PatchUnit : public CapTest {
 protected:
     void SetUp() override {
         CapTest::SetUp();
-        memset(&g_stDevCap, 0, sizeof(g_stDevCap));
-        g_pstDevCap = &g_stDevCap;
-        g_pstCapFiles = &g_stDevCap.stCapFiles;
-        g_pstBoardCap = &g_stDevCap.stBoardCap;
-        g_pstSensorCap = &g_stDevCap.stSensorCap;
-        g_pstLensCap = &g_stDevCap.stLensCap;
-        g_pstPatchCap = &g_stDevCap.stPatchCap;
+        cap_ResetRecord();
     }
     void TearDown() override {
         for (json_object *o : m_trees) json_object_put(o);
