@@ -1,5 +1,5 @@
 // Every exported query of the library, as one table.
-#include "registry.h"
+#include "queries/registry.h"
 
 #include <string.h>
 

@@ -1,4 +1,4 @@
-#include "json_out.h"
+#include "report/json_out.h"
 
 #include <stdio.h>
 

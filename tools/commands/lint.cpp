@@ -18,7 +18,8 @@
 #include <algorithm>
 #include <set>
 
-#include "commands.h"
+#include "commands/commands.h"
+#include "report/json_out.h"
 #include "devcap.h"
 #include "host.h"
 

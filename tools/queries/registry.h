@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "vocab.h"
+#include "queries/vocab.h"
 
 namespace devcap_tool {
 

@@ -1,0 +1,15 @@
+// The command table: the one list of commands that dispatch and help read.
+#include "commands/commands.h"
+
+namespace devcap_tool {
+
+const std::vector<Command> &Commands() {
+    static const std::vector<Command> kCommands{
+        {"dump", CmdDump, "run start-up and print every answer of every query"},
+        {"get", CmdGet, "call one query by name and print its answer"},
+        {"lint", CmdLint, "check product folders: start-up result and every finding"},
+    };
+    return kCommands;
+}
+
+}  // namespace devcap_tool
