@@ -41,24 +41,29 @@ extern "C" DEVCAP_API int CAP_GetUart422DirectionGpio(int iGpioNum) {
 
 // The first iNum slots; the count is tested before the buffer.
 extern "C" DEVCAP_API int CAP_GetAlarmInWithGpioMul(int iNum, int *piGpio) {
-    return cap::CopyFirst<"CAP_GetAlarmInWithGpioAll para out of range.", "CAP_GetAlarmInWithGpioAll null ptr.",
-                          cap::First::kCount>(CAP_HERE, Alarm().aiAlarmInGpio, iNum, piGpio);
+    return cap::CopyFirst<"CAP_GetAlarmInWithGpioAll para out of range.",
+                          "CAP_GetAlarmInWithGpioAll null ptr.">(
+        CAP_HERE, Alarm().aiAlarmInGpio, iNum, piGpio);
 }
 extern "C" DEVCAP_API int CAP_GetAlarmOutWithGpioMul(int iNum, int *piGpio) {
-    return cap::CopyFirst<"CAP_GetAlarmOutWithGpioAll para out of range.", "CAP_GetAlarmOutWithGpioAll para null ptr.",
-                          cap::First::kCount>(CAP_HERE, Alarm().aiAlarmOutGpio, iNum, piGpio);
+    return cap::CopyFirst<"CAP_GetAlarmOutWithGpioAll para out of range.",
+                          "CAP_GetAlarmOutWithGpioAll para null ptr.">(
+        CAP_HERE, Alarm().aiAlarmOutGpio, iNum, piGpio);
 }
 extern "C" DEVCAP_API int CAP_GetUart485DirectionGpioMul(int iNum, int *piGpio) {
-    return cap::CopyFirst<"CAP_GetUart485DirectionGpioAll para out of range.", "CAP_GetUart485DirectionGpioAll para null ptr.",
-                          cap::First::kCount>(CAP_HERE, Uart485().aiDirectionGpio, iNum, piGpio);
+    return cap::CopyFirst<"CAP_GetUart485DirectionGpioAll para out of range.",
+                          "CAP_GetUart485DirectionGpioAll para null ptr.">(
+        CAP_HERE, Uart485().aiDirectionGpio, iNum, piGpio);
 }
 extern "C" DEVCAP_API int CAP_GetUart232DirectionGpioMul(int iNum, int *piGpio) {
-    return cap::CopyFirst<"CAP_GetUart232DirectionGpioAll para out of range.", "CAP_GetUart232DirectionGpioAll para null ptr.",
-                          cap::First::kCount>(CAP_HERE, Uart232().aiDirectionGpio, iNum, piGpio);
+    return cap::CopyFirst<"CAP_GetUart232DirectionGpioAll para out of range.",
+                          "CAP_GetUart232DirectionGpioAll para null ptr.">(
+        CAP_HERE, Uart232().aiDirectionGpio, iNum, piGpio);
 }
 extern "C" DEVCAP_API int CAP_GetUart422DirectionGpioMul(int iNum, int *piGpio) {
-    return cap::CopyFirst<"CAP_GetUart422DirectionGpioAll para out of range.", "CAP_GetUart422DirectionGpioAll para null ptr.",
-                          cap::First::kCount>(CAP_HERE, Uart422().aiDirectionGpio, iNum, piGpio);
+    return cap::CopyFirst<"CAP_GetUart422DirectionGpioAll para out of range.",
+                          "CAP_GetUart422DirectionGpioAll para null ptr.">(
+        CAP_HERE, Uart422().aiDirectionGpio, iNum, piGpio);
 }
 
 // Lines are counted only on a side wired by GPIO.

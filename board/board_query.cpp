@@ -24,12 +24,29 @@ extern "C" DEVCAP_API int CAP_GetLensPinsNum(unsigned int *puiNumA, unsigned int
         CAP_HERE, g_pstBoardCap->aiLensPinsA, true, g_pstBoardCap->aiLensPinsB, true, puiNumA, puiNumB);
 }
 
+// One pin of group 0 (A) or 1 (B).
 extern "C" DEVCAP_API int CAP_GetLensPins(unsigned int uiIndex, unsigned int uiGroup) {
-    return cap::PairSlotOr<"CAP_GetLensPins para  is out of range.">(
-        CAP_HERE, g_pstBoardCap->aiLensPinsA, g_pstBoardCap->aiLensPinsB, uiIndex, uiGroup, -4);
+    if (uiIndex >= CAP_LENS_PIN_SLOTS || uiGroup > 1) {
+        CAP_LOG(cap::kLogError, "CAP_GetLensPins para  is out of range.");
+        return -4;
+    }
+    return uiGroup == 0 ? g_pstBoardCap->aiLensPinsA[uiIndex] : g_pstBoardCap->aiLensPinsB[uiIndex];
 }
 
+// The first uiNum pins of both groups: a count above the slots is -1 (tested
+// first), a null destination -2; a count of 0 copies nothing.
 extern "C" DEVCAP_API int CAP_GetLensPinsMul(unsigned int uiNum, int *piPinsA, int *piPinsB) {
-    return cap::CopyFirstPair<"CAP_GetLensPinsAll para  is out of range.", "CAP_GetLensPinsAll null ptr.">(
-        CAP_HERE, g_pstBoardCap->aiLensPinsA, g_pstBoardCap->aiLensPinsB, uiNum, piPinsA, piPinsB, -1);
+    if (uiNum > CAP_LENS_PIN_SLOTS) {
+        CAP_LOG(cap::kLogError, "CAP_GetLensPinsAll para  is out of range.");
+        return -1;
+    }
+    if (piPinsA == nullptr || piPinsB == nullptr) {
+        CAP_LOG(cap::kLogError, "CAP_GetLensPinsAll null ptr.");
+        return -2;
+    }
+    for (unsigned int i = 0; i < uiNum; ++i) {
+        piPinsA[i] = g_pstBoardCap->aiLensPinsA[i];
+        piPinsB[i] = g_pstBoardCap->aiLensPinsB[i];
+    }
+    return 0;
 }

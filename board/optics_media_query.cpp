@@ -4,20 +4,6 @@
 
 namespace {
 
-// Maximum channels of a video output. A value the board file left at 0
-// stands for 2 on the first output, 3 on the second and 0 on the others; an
-// index outside the outputs is answered with 65532, the 16-bit form of -4.
-template <cap::LogText Msg>
-unsigned short VideoChannelsOr(cap::Site site, const unsigned short (&ausMax)[CAP_VIDEO_SLOTS],
-                               int iIndex) {
-    constexpr unsigned short ausUnset[CAP_VIDEO_SLOTS] = {2, 3, 0, 0};
-    if (!cap::InSlots<CAP_VIDEO_SLOTS>(iIndex)) {
-        CAP_LOG_AT(site, cap::kLogError, Msg);
-        return 65532;
-    }
-    return ausMax[iIndex] != 0 ? ausMax[iIndex] : ausUnset[iIndex];
-}
-
 const IrisCap &Iris() { return g_pstBoardCap->stIris; }
 const IrcutCap &Ircut() { return g_pstBoardCap->stIrcut; }
 const VideoCap &Video() { return g_pstBoardCap->stVideo; }
@@ -77,8 +63,17 @@ extern "C" DEVCAP_API int CAP_IsVideoOutSupport(void) { return Video().usVideoOu
 extern "C" DEVCAP_API int CAP_GetVideoType(unsigned short usIndex) {
     return cap::SlotOr<"para out of range.">(CAP_HERE, Video().aenVideoType, usIndex, -4);
 }
+// A value the board file left at 0 stands for 2 on the first output, 3 on
+// the second and 0 on the others; an index outside the outputs is answered
+// with 65532, the 16-bit form of -4.
 extern "C" DEVCAP_API unsigned short CAP_GetVideoMaxChannel(int iIndex) {
-    return VideoChannelsOr<"para out of range.">(CAP_HERE, Video().ausVideoMaxChannel, iIndex);
+    constexpr unsigned short ausUnset[CAP_VIDEO_SLOTS] = {2, 3, 0, 0};
+    if (!cap::InSlots<CAP_VIDEO_SLOTS>(iIndex)) {
+        CAP_LOG(cap::kLogError, "para out of range.");
+        return 65532;
+    }
+    const unsigned short usMax = Video().ausVideoMaxChannel[iIndex];
+    return usMax != 0 ? usMax : ausUnset[iIndex];
 }
 
 // Audio. The speaker plays no part in whether the board has audio.

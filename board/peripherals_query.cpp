@@ -79,6 +79,6 @@ extern "C" DEVCAP_API int CAP_GetEcompassINTGpio(int iGpioNum) {
 // The count is tested before the buffer.
 extern "C" DEVCAP_API int CAP_GetEcompassINTGpioMul(int iGpioNum, int *piGpio) {
     return cap::CopyFirst<"CAP_GetEcompassINTGpioAll para out of range.",
-                          "CAP_GetEcompassINTGpioAll para null ptr.", cap::First::kCount>(
+                          "CAP_GetEcompassINTGpioAll para null ptr.">(
         CAP_HERE, Ecompass().aiEcompassIntGpio, iGpioNum, piGpio);
 }

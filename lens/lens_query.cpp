@@ -48,8 +48,8 @@ DEVCAP_API int CAP_GetLensType(int iIndex) {
 }
 
 DEVCAP_API int CAP_GetLensTypeMul(int iNum, LensType *penType) {
-    return cap::CopyFirst<"CAP_GetLensType para out of range.", "CAP_GetLensTypeAll para null ptr.",
-                          cap::First::kCount>(CAP_HERE, g_pstLensCap->aeLensType, iNum, penType);
+    return cap::CopyFirst<"CAP_GetLensType para out of range.", "CAP_GetLensTypeAll para null ptr.">(
+        CAP_HERE, g_pstLensCap->aeLensType, iNum, penType);
 }
 
 DEVCAP_API int CAP_GetFocusDistance(int iIndex) {

@@ -8,11 +8,18 @@ namespace {
 
 const LedInfoCap &Led() { return g_pstPatchCap->stLedInfo; }
 
-// Leading slots whose range has a second value.
-int LeadingRanges(const LedRange (&astRange)[CAP_LED_SLOTS]) {
-    int iNum = 0;
-    while (iNum < CAP_LED_SLOTS && astRange[iNum].iRangeMax != 0) ++iNum;
-    return iNum;
+// Copy iNum ranges from slot iFirst to the two outs. Both outs are tested
+// before the slots (bInTable): a null out -2 with NullMsg, slots outside the
+// table -4 with RangeMsg.
+template <cap::LogText NullMsg, cap::LogText RangeMsg>
+int RangesOut(cap::Site site, bool bInTable, int iFirst, int iNum, int *piMin, int *piMax) {
+    if (piMin == nullptr || piMax == nullptr) return cap::Refuse(cap::FmtOf<NullMsg>(), site, -2);
+    if (!bInTable) return cap::Refuse(cap::FmtOf<RangeMsg>(), site, -4);
+    for (int i = 0; i < iNum; ++i) {
+        piMin[i] = Led().astLedRange[iFirst + i].iRangeMin;
+        piMax[i] = Led().astLedRange[iFirst + i].iRangeMax;
+    }
+    return 0;
 }
 
 }  // namespace
@@ -36,52 +43,31 @@ DEVCAP_API int CAP_GetLedFreq(int iIndex) {
     return cap::SlotOr<"CAP_GetLedFreq para iGpioIndex out of range.">(CAP_HERE, Led().aiLedFreq, iIndex, -4);
 }
 
-// Both outs are tested before the index.
 DEVCAP_API int CAP_GetLedRange(int iIndex, int *piRangeMin, int *piRangeMax) {
-    if (piRangeMin == nullptr || piRangeMax == nullptr) {
-        CAP_LOG(cap::kLogError, "CAP_GetLedRange para is null ptr.");
-        return -2;
-    }
-    if (!cap::InSlots<CAP_LED_SLOTS>(iIndex)) {
-        CAP_LOG(cap::kLogError, "para out of range.");
-        return -4;
-    }
-    *piRangeMin = Led().astLedRange[iIndex].iRangeMin;
-    *piRangeMax = Led().astLedRange[iIndex].iRangeMax;
-    return 0;
+    return RangesOut<"CAP_GetLedRange para is null ptr.", "para out of range.">(
+        CAP_HERE, cap::InSlots<CAP_LED_SLOTS>(iIndex), iIndex, 1, piRangeMin, piRangeMax);
 }
 
 DEVCAP_API int CAP_GetLedTypeMul(int iNum, LedType *penType) {
-    return cap::CopyFirst<"CAP_GetLedTypeAll para out of range.", "CAP_GetLedTypeAll para null ptr.",
-                          cap::First::kCount>(CAP_HERE, Led().aeLedType, iNum, penType);
+    return cap::CopyFirst<"CAP_GetLedTypeAll para out of range.", "CAP_GetLedTypeAll para null ptr.">(
+        CAP_HERE, Led().aeLedType, iNum, penType);
 }
 
 DEVCAP_API int CAP_GetLedCtlWithGpioMul(int iNum, int *piGpio) {
     return cap::CopyFirst<"CAP_GetLedCtlWithGpioAll para out of range.",
-                          "CAP_GetLedCtlWithGpioAll para null ptr.", cap::First::kCount>(
+                          "CAP_GetLedCtlWithGpioAll para null ptr.">(
         CAP_HERE, Led().aiLedGpioCtl, iNum, piGpio);
 }
 
 DEVCAP_API int CAP_GetLedFreqMul(int iNum, int *piFreq) {
-    return cap::CopyFirst<"CAP_GetLedFreqAll para  out of range.", "CAP_GetLedFreqAll para is null ptr.",
-                          cap::First::kCount>(CAP_HERE, Led().aiLedFreq, iNum, piFreq);
+    return cap::CopyFirst<"CAP_GetLedFreqAll para  out of range.", "CAP_GetLedFreqAll para is null ptr.">(
+        CAP_HERE, Led().aiLedFreq, iNum, piFreq);
 }
 
 // Unlike the other copies, the outs are tested before the count.
 DEVCAP_API int CAP_GetLedRangeMul(int iNum, int *piRangeMin, int *piRangeMax) {
-    if (piRangeMin == nullptr || piRangeMax == nullptr) {
-        CAP_LOG(cap::kLogError, "CAP_GetLedRangeAll para null ptr.");
-        return -2;
-    }
-    if (!cap::InCount<CAP_LED_SLOTS>(iNum)) {
-        CAP_LOG(cap::kLogError, "CAP_GetLedRangeAll para out of range.");
-        return -4;
-    }
-    for (int i = 0; i < iNum; ++i) {
-        piRangeMin[i] = Led().astLedRange[i].iRangeMin;
-        piRangeMax[i] = Led().astLedRange[i].iRangeMax;
-    }
-    return 0;
+    return RangesOut<"CAP_GetLedRangeAll para null ptr.", "CAP_GetLedRangeAll para out of range.">(
+        CAP_HERE, cap::InCount<CAP_LED_SLOTS>(iNum), 0, iNum, piRangeMin, piRangeMax);
 }
 
 DEVCAP_API unsigned short CAP_GetLedTypeNum(void) {
@@ -94,7 +80,12 @@ DEVCAP_API unsigned short CAP_GetLedGpioNum(void) {
 
 DEVCAP_API int CAP_GetLedFreqNum(void) { return cap::CountLeading(Led().aiLedFreq, 0); }
 
-DEVCAP_API int CAP_GetLedRangeNum(void) { return LeadingRanges(Led().astLedRange); }
+// Leading slots whose range has a second value.
+DEVCAP_API int CAP_GetLedRangeNum(void) {
+    int iNum = 0;
+    while (iNum < CAP_LED_SLOTS && Led().astLedRange[iNum].iRangeMax != 0) ++iNum;
+    return iNum;
+}
 
 DEVCAP_API int CAP_GetNearMidFarEnable(unsigned short *pusNear, unsigned short *pusMid,
                                        unsigned short *pusFar) {

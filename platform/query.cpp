@@ -3,11 +3,11 @@
 
 namespace cap {
 
-int CopyFirstSlots(Site site, const void *pvTable, size_t ulSlots, int iNum, void *pvOut, Fmt range,
-                   Fmt null) {
+int CopyFirstSlots(Site site, const void *pvTable, size_t ulSlots, size_t ulSize, int iNum,
+                   void *pvOut, Fmt range, Fmt null) {
     if (iNum < 1 || static_cast<size_t>(iNum) > ulSlots) return Refuse(range, site, -4);
     if (pvOut == nullptr) return Refuse(null, site, -2);
-    memcpy(pvOut, pvTable, static_cast<size_t>(iNum) * 4);
+    memcpy(pvOut, pvTable, static_cast<size_t>(iNum) * ulSize);
     return 0;
 }
 

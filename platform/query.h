@@ -50,9 +50,6 @@ CAP_SHARED_CALL int Refuse(Fmt fmt, Site site, int iRet, A... args) {
     return iRet;
 }
 
-// Which check a copy query makes first.
-enum class First { kCount, kNull };
-
 // One slot of a table; outside the slots: the message (with its arguments)
 // and iBad.
 template <LogText Msg, typename T, size_t N, typename I, typename... A>
@@ -61,23 +58,19 @@ int SlotOr(Site site, const T (&aTable)[N], I iIndex, int iBad, A... args) {
     return static_cast<int>(aTable[iIndex]);
 }
 
-// The shared part of CopyFirst, for tables and outputs of 4-byte values: a
-// count outside 1..ulSlots is -4 with range, a null destination -2 with null;
-// otherwise the first iNum values are copied.
-int CopyFirstSlots(Site site, const void *pvTable, size_t ulSlots, int iNum, void *pvOut, Fmt range,
-                   Fmt null);
+// The shared part of CopyFirst, for a table of ulSlots values of ulSize
+// bytes: a count outside 1..ulSlots is -4 with range, a null destination -2
+// with null; otherwise the first iNum values are copied.
+int CopyFirstSlots(Site site, const void *pvTable, size_t ulSlots, size_t ulSize, int iNum,
+                   void *pvOut, Fmt range, Fmt null);
 
 // Copy the first iNum slots of a table to the caller: a count outside 1..N is
-// -4 with RangeMsg, a null destination -2 with NullMsg; Order says which is
-// tested first.
-template <LogText RangeMsg, LogText NullMsg, First Order, typename T, size_t N, typename O>
+// -4 with RangeMsg (tested first), a null destination -2 with NullMsg.
+template <LogText RangeMsg, LogText NullMsg, typename T, size_t N, typename O>
 int CopyFirst(Site site, const T (&aTable)[N], int iNum, O *pOut) {
-    static_assert(std::is_integral_v<T> && std::is_integral_v<O> && sizeof(T) == 4 && sizeof(O) == 4,
-                  "4-byte values copied as they are");
-    if constexpr (Order == First::kNull) {
-        if (pOut == nullptr) return Refuse(FmtOf<NullMsg>(), site, -2);
-    }
-    return CopyFirstSlots(site, aTable, N, iNum, pOut, FmtOf<RangeMsg>(), FmtOf<NullMsg>());
+    static_assert(std::is_integral_v<T> && std::is_integral_v<O> && sizeof(T) == sizeof(O),
+                  "values copied as they are");
+    return CopyFirstSlots(site, aTable, N, sizeof(T), iNum, pOut, FmtOf<RangeMsg>(), FmtOf<NullMsg>());
 }
 
 // Number of leading slots that are not the empty mark.
@@ -86,14 +79,6 @@ int CountLeading(const T (&aTable)[N], T empty) {
     size_t i = 0;
     while (i < N && aTable[i] != empty) ++i;
     return static_cast<int>(i);
-}
-
-// Number of slots holding a line (0 or more), all slots examined.
-template <size_t N>
-unsigned int CountLines(const int (&aiTable)[N]) {
-    unsigned int uiNum = 0;
-    for (int iGpio : aiTable) uiNum += iGpio >= 0;
-    return uiNum;
 }
 
 // The shared part of TextOut: a size below 1 (or above lMaxSize when that is
@@ -127,32 +112,13 @@ template <LogText NullMsg, size_t N, size_t M>
 int CountLinesPair(Site site, const int (&aiA)[N], bool bCountA, const int (&aiB)[M],
                    bool bCountB, unsigned int *puiNumA, unsigned int *puiNumB) {
     if (puiNumA == nullptr || puiNumB == nullptr) return Refuse(FmtOf<NullMsg>(), site, -2);
-    *puiNumA = bCountA ? CountLines(aiA) : 0;
-    *puiNumB = bCountB ? CountLines(aiB) : 0;
-    return 0;
-}
-
-// One slot of one of two equally sized tables, chosen by a group number (0
-// the first, 1 the second): the index is tested first, then the group; either
-// outside its range logs Msg and gives iBad.
-template <LogText Msg, typename T, size_t N, typename I, typename J>
-int PairSlotOr(Site site, const T (&aA)[N], const T (&aB)[N], I iIndex, J iGroup, int iBad) {
-    if (!InSlots<N>(iIndex) || !InSlots<2>(iGroup)) return Refuse(FmtOf<Msg>(), site, iBad);
-    return static_cast<int>(iGroup == 0 ? aA[iIndex] : aB[iIndex]);
-}
-
-// Copy the first iNum slots of two tables of N slots to two caller arrays:
-// iNum above N is iBadCount with RangeMsg (tested first), a null destination
-// -2 with NullMsg; a count of 0 copies nothing.
-template <LogText RangeMsg, LogText NullMsg, typename T, size_t N, typename I, typename O>
-int CopyFirstPair(Site site, const T (&aA)[N], const T (&aB)[N], I iNum, O *pOutA, O *pOutB,
-                  int iBadCount) {
-    if (iNum != 0 && !InCount<N>(iNum)) return Refuse(FmtOf<RangeMsg>(), site, iBadCount);
-    if (pOutA == nullptr || pOutB == nullptr) return Refuse(FmtOf<NullMsg>(), site, -2);
-    for (size_t i = 0; i < static_cast<size_t>(iNum); ++i) {
-        pOutA[i] = static_cast<O>(aA[i]);
-        pOutB[i] = static_cast<O>(aB[i]);
-    }
+    auto lines = [](const auto &aiTable) {
+        unsigned int uiNum = 0;
+        for (int iGpio : aiTable) uiNum += iGpio >= 0;
+        return uiNum;
+    };
+    *puiNumA = bCountA ? lines(aiA) : 0;
+    *puiNumB = bCountB ? lines(aiB) : 0;
     return 0;
 }
 

@@ -42,8 +42,8 @@ DEVCAP_API int CAP_GetSensorType(int iIndex) {
 }
 
 DEVCAP_API int CAP_GetSensorTypeMul(int iNum, SensorType *penType) {
-    return cap::CopyFirst<"CAP_GetSensorTypeAll para out of range.", "CAP_GetSensorTypeAll null ptr.",
-                          cap::First::kCount>(CAP_HERE, g_pstSensorCap->aeSensorType, iNum, penType);
+    return cap::CopyFirst<"CAP_GetSensorTypeAll para out of range.", "CAP_GetSensorTypeAll null ptr.">(
+        CAP_HERE, g_pstSensorCap->aeSensorType, iNum, penType);
 }
 
 DEVCAP_API int CAP_GetSensorMode(int iIndex) {

@@ -78,7 +78,7 @@ TEST_F(SizeHelpersTest, CopyFirstChecksCountThenDestination) {
     const int aiTable[4] = {10, 11, 12, 13};
     int aiOut[5] = {0, 0, 0, 0, -7};
     auto Copy = [&](int iNum, int *piOut) {
-        return cap::CopyFirst<"range!", "null!", cap::First::kCount>(kSite, aiTable, iNum, piOut);
+        return cap::CopyFirst<"range!", "null!">(kSite, aiTable, iNum, piOut);
     };
     EXPECT_EQ(Copy(5, nullptr), -4);
     EXPECT_EQ(Copy(0, aiOut), -4);
@@ -88,6 +88,14 @@ TEST_F(SizeHelpersTest, CopyFirstChecksCountThenDestination) {
     EXPECT_EQ(Copy(4, aiOut), 0);
     const int aiWant[5] = {10, 11, 12, 13, -7};
     EXPECT_EQ(memcmp(aiOut, aiWant, sizeof(aiOut)), 0);
+
+    // Values of another size are copied whole, and no more of them.
+    const unsigned short ausTable[3] = {0x1234, 0x5678, 0x9abc};
+    unsigned short ausOut[3] = {0, 0, 0xffff};
+    EXPECT_EQ((cap::CopyFirst<"range!", "null!">(kSite, ausTable, 2, ausOut)), 0);
+    EXPECT_EQ(ausOut[0], 0x1234);
+    EXPECT_EQ(ausOut[1], 0x5678);
+    EXPECT_EQ(ausOut[2], 0xffff);
 }
 
 // A size of 1 gives an empty text; the upper bound, when given, is inclusive.
