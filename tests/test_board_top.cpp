@@ -46,8 +46,8 @@ TEST_F(BoardTopTest, EveryTopLevelKeyLandsInItsField) {
     EXPECT_TRUE(log.HasFrom("cap_ParseBoardIntVal", kInfo, "key=ResetGpio,val=37"));
 }
 
-// Deliberate: -1 ("no reset line") reads back as -1, not 65535; the message
-// still shows the 16-bit value.
+// -1 ("no reset line") reads back as -1, not 65535; the message shows the
+// 16-bit value.
 TEST_F(BoardTopTest, ResetGpioKeepsItsSignedValue) {
     Load(R"({"ResetGpio": -1})");
     EXPECT_EQ(CAP_GetResetGpio(), -1);
@@ -91,7 +91,7 @@ TEST_F(BoardTopTest, UnknownArrayKeyIsLoggedOncePerElement) {
     EXPECT_EQ(log.Count(kInfo, "key=Empty is invaild.\n"), 0);
 }
 
-// Deliberate: each element keeps to its own byte; the field is ORed into.
+// Each element keeps to its own byte; the field is ORed into.
 TEST_F(BoardTopTest, HardwareVersionPacksOneByteEachAndOrs) {
     const std::pair<const char *, unsigned int> aRows[] = {
         {R"({"HWVersionWithGPIO": [1, 2, 3, 4, 5]})", 0x01020304u},

@@ -65,9 +65,9 @@ TEST_F(IdentityTest, NameAndParameterFromTheFileOrTheHost) {
 }
 
 // The copy-out queries of texts: each checks the buffer and the size in its
-// own order, with its own codes and messages; a text is cut to size-1,
-// terminated (a deliberate change for the device name, its parameter and the
-// board type) and zero-filled up to size; most warn of the cut.
+// own order, with its own codes and messages; a text (the device name, its
+// parameter and the board type included) is cut to size-1, terminated and
+// zero-filled up to size; most warn of the cut.
 TEST_F(IdentityTest, TextQueries) {
     product.devName = product.folder = "MODEL1@LV";
     product.tagIdentity = "DEVICE_NAME=ABCDEF\n";
@@ -115,8 +115,8 @@ TEST_F(IdentityTest, TextQueries) {
 // ---- product name from the tag --------------------------------------------
 
 // The custom name, else the internal model, else the device name (prefix and
-// '@' part removed). A key counts only where an item starts (a deliberate
-// change: "DEVICE_NAME" no longer matches inside "CUSTOM_DEVICE_NAME").
+// '@' part removed). A key counts only where an item starts: "DEVICE_NAME"
+// does not match inside "CUSTOM_DEVICE_NAME".
 TEST_F(IdentityTest, ProductNameRules) {
     const std::string kValue70(70, 'v');
     const struct {

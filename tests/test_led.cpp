@@ -22,8 +22,8 @@ protected:
     }
 };
 
-// Deliberate: with no "LedInfo" anywhere the table holds the LED reset
-// values, so the camera reports no LEDs (not ten of type 0 on GPIO 0).
+// With no "LedInfo" anywhere the table holds the LED reset values, so the
+// camera reports no LEDs (not ten of type 0 on GPIO 0).
 TEST_F(LedTest, CameraWithoutLedInfoHasNoLeds) {
     ASSERT_EQ(Init(), 0);
     ExpectAnswers({WANT(CAP_GetLedNum(), 0), WANT(CAP_GetLedTypeNum(), 0), WANT(CAP_GetLedGpioNum(), 0),

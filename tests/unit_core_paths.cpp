@@ -1,8 +1,5 @@
-// Stage 2 called directly with more lens channels than the record holds,
-// which the index never gives (it counts sensors and lenses alike, and the
-// sensor channels fail first): a channel past the fourth has no name and no
-// path slot, so nothing beyond the lens names is taken for a name and
-// nothing beyond the lens paths is written.
+// The path builder called directly: its refusals, the paths it builds, and a
+// channel past the record.
 #include <string.h>
 
 #include "core/core.h"
@@ -14,6 +11,31 @@ namespace {
 
 class PathsUnitTest : public CapTest {};
 
+// Null and empty arguments, an unknown file kind, and a file that is not there.
+TEST_F(PathsUnitTest, OnlyKnownKindsAndExistingFiles) {
+    char acPath[CAP_PATH_LEN];
+    EXPECT_EQ(cap_GetOneCapFilesPath(nullptr, "x", acPath), -2);
+    EXPECT_EQ(cap_GetOneCapFilesPath("board", nullptr, acPath), -2);
+    EXPECT_EQ(cap_GetOneCapFilesPath("board", "x", nullptr), -2);
+    EXPECT_EQ(log.Count(kError, "cap_GetOneCapFilesPath para is null ptr\n"), 3);
+    EXPECT_EQ(cap_GetOneCapFilesPath("", "x", acPath), -4);
+    EXPECT_EQ(cap_GetOneCapFilesPath("board", "", acPath), -4);
+    EXPECT_EQ(log.Count(kError, " cap_GetOneCapFilesPath para is invalid!\n"), 2);
+    EXPECT_EQ(cap_GetOneCapFilesPath("firmware", "x", acPath), -1);
+    EXPECT_TRUE(log.HasFrom("cap_GetOneCapFilesPath", kInfo, "pcCap = firmware is invalid\n"));
+
+    root.Write("/usr/bin/hardware/sensor/imx327/cap_sensor.json", "{}");
+    EXPECT_EQ(cap_GetOneCapFilesPath("sensor", "imx327", acPath), 0);
+    EXPECT_STREQ(acPath, "/usr/bin/hardware/sensor/imx327/cap_sensor.json");
+    EXPECT_EQ(cap_GetOneCapFilesPath("sensor", "imx385", acPath), -1);
+    EXPECT_TRUE(log.Has(kError, "/usr/bin/hardware/sensor/imx385/cap_sensor.json PATH error!\n"));
+}
+
+// Stage 2 called directly with more lens channels than the record holds,
+// which the index never gives (it counts sensors and lenses alike, and the
+// sensor channels fail first): a channel past the fourth has no name and no
+// path slot, so nothing beyond the lens names is taken for a name and
+// nothing beyond the lens paths is written.
 TEST_F(PathsUnitTest, LensChannelPastTheRecordHasNoName) {
     ASSERT_EQ(Init(), 0);
     for (int i = 1; i < CAP_MAX_CHANNEL; ++i)

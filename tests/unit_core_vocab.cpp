@@ -1,4 +1,4 @@
-// Sensor and lens vocabulary, and the path builder's refusals.
+// Sensor and lens vocabulary.
 #include <iterator>
 #include <string>
 #include <utility>
@@ -39,25 +39,6 @@ TEST_F(CoreVocabTest, EveryWord) {
     EXPECT_EQ(cap_MatchFixDistance(nullptr), CAP_FIX_INVALID);
     for (const char *pcFn : {"cap_MatchSensorType", "cap_MatchLensType", "cap_MatchFixDistance"})
         EXPECT_TRUE(log.HasFrom(pcFn, kError, "invalid params!\n")) << pcFn << "\n" << log.Dump();
-}
-
-TEST_F(CoreVocabTest, PathBuilder) {
-    char acPath[CAP_PATH_LEN];
-    EXPECT_EQ(cap_GetOneCapFilesPath(nullptr, "x", acPath), -2);
-    EXPECT_EQ(cap_GetOneCapFilesPath("board", nullptr, acPath), -2);
-    EXPECT_EQ(cap_GetOneCapFilesPath("board", "x", nullptr), -2);
-    EXPECT_EQ(log.Count(kError, "cap_GetOneCapFilesPath para is null ptr\n"), 3);
-    EXPECT_EQ(cap_GetOneCapFilesPath("", "x", acPath), -4);
-    EXPECT_EQ(cap_GetOneCapFilesPath("board", "", acPath), -4);
-    EXPECT_EQ(log.Count(kError, " cap_GetOneCapFilesPath para is invalid!\n"), 2);
-    EXPECT_EQ(cap_GetOneCapFilesPath("firmware", "x", acPath), -1);
-    EXPECT_TRUE(log.HasFrom("cap_GetOneCapFilesPath", kInfo, "pcCap = firmware is invalid\n"));
-
-    root.Write("/usr/bin/hardware/sensor/imx327/cap_sensor.json", "{}");
-    EXPECT_EQ(cap_GetOneCapFilesPath("sensor", "imx327", acPath), 0);
-    EXPECT_STREQ(acPath, "/usr/bin/hardware/sensor/imx327/cap_sensor.json");
-    EXPECT_EQ(cap_GetOneCapFilesPath("sensor", "imx385", acPath), -1);
-    EXPECT_TRUE(log.Has(kError, "/usr/bin/hardware/sensor/imx385/cap_sensor.json PATH error!\n"));
 }
 
 }  // namespace

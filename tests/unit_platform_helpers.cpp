@@ -16,7 +16,7 @@ using namespace devcap_test;
 
 namespace {
 
-class SizeHelpersTest : public CapTest {};
+class PlatformHelpersTest : public CapTest {};
 
 constexpr cap::Word<unsigned int, 5> kWords[] = {{"ab", 3}, {"abcd", 255}, {"", 7}};
 constexpr char kKeys[][6] = {"one", "two", "three"};
@@ -32,7 +32,7 @@ unsigned int MatchSilently(const char *pcVal) {
 
 // Whole texts only: no prefix, no longer text, no other case; the empty word
 // is a word like any other, and a member of 255 survives its byte.
-TEST_F(SizeHelpersTest, WordsMatchWholeTextsOnly) {
+TEST_F(PlatformHelpersTest, WordsMatchWholeTextsOnly) {
     EXPECT_EQ(Match("ab"), 3u);
     EXPECT_EQ(Match("abcd"), 255u);
     EXPECT_EQ(Match(""), 7u);
@@ -61,7 +61,7 @@ TEST_F(SizeHelpersTest, WordsMatchWholeTextsOnly) {
 
 // Rows: a row that is not an array is skipped, a short row leaves the rest of
 // its slots, a long row and a long array are cut with one warning each.
-TEST_F(SizeHelpersTest, IntRowsKeepTheirShape) {
+TEST_F(PlatformHelpersTest, IntRowsKeepTheirShape) {
     int aaiRows[3][2] = {{-1, -1}, {-1, -1}, {-1, -1}};
     json_object *pstArray = json_tokener_parse(R"([[1, 2, 9], [3], "x", [4, 5]])");
     cap::FillRows(kSite, "Rows", aaiRows, pstArray);
@@ -74,7 +74,7 @@ TEST_F(SizeHelpersTest, IntRowsKeepTheirShape) {
 }
 
 // The count is tested before the destination; 1..N copies exactly that many.
-TEST_F(SizeHelpersTest, CopyFirstChecksCountThenDestination) {
+TEST_F(PlatformHelpersTest, CopyFirstChecksCountThenDestination) {
     const int aiTable[4] = {10, 11, 12, 13};
     int aiOut[5] = {0, 0, 0, 0, -7};
     auto Copy = [&](int iNum, int *piOut) {
@@ -99,7 +99,7 @@ TEST_F(SizeHelpersTest, CopyFirstChecksCountThenDestination) {
 }
 
 // A size of 1 gives an empty text; the upper bound, when given, is inclusive.
-TEST_F(SizeHelpersTest, TextOutSizes) {
+TEST_F(PlatformHelpersTest, TextOutSizes) {
     char acBuf[8];
     memset(acBuf, 'x', sizeof(acBuf));
     EXPECT_EQ(cap::TextOut<"null!">(kSite, "abc", 1, acBuf), 0);
@@ -115,7 +115,7 @@ TEST_F(SizeHelpersTest, TextOutSizes) {
 
 // A missing text leaves the field as it was; a text that fills the field is
 // cut one short and reported.
-TEST_F(SizeHelpersTest, StoreTextKeepsTheField) {
+TEST_F(PlatformHelpersTest, StoreTextKeepsTheField) {
     char acField[4] = {'a', 'b', 'c', '\0'};
     cap::StoreText(acField, nullptr);
     EXPECT_STREQ(acField, "abc");
