@@ -149,6 +149,59 @@ Query ListQ(const char *pcName, const char *pcGroup, Arg a, Kind k, const Vocab 
                  }};
 }
 
+// One cell of a table of GPIOs, by its two indices.
+template <typename F>
+Query CellQ(const char *pcName, const char *pcGroup, Arg row, Arg col, const char *pcHelp, F f) {
+    return Query{pcName, pcGroup, {row, col}, pcHelp, true, [f](const Vals &a) {
+                     return One(Val::Int(f(a[0].ll, a[1].ll), Kind::kGpio));
+                 }};
+}
+
+// The first ROWS x COLS entries of a table of GPIOs, read row by row:
+// f(rows, cols, buffer) gives the result code.
+template <typename F>
+Query GridQ(const char *pcName, const char *pcGroup, Arg rows, Arg cols, const char *pcHelp, F f) {
+    return Query{pcName, pcGroup, {rows, cols}, pcHelp, true, [f](const Vals &a) {
+                     // Larger than the table: the library refuses counts beyond it.
+                     int aiBuf[kListMax] = {};
+                     long long n = a[0].ll * a[1].ll;
+                     int iRc = f(a[0].ll, a[1].ll, aiBuf);
+                     std::vector<Val> items;
+                     for (long long i = 0; iRc == 0 && i < n && i < kListMax; ++i)
+                         items.push_back(Val::Int(aiBuf[i], Kind::kGpio));
+                     return WithRc(iRc, {{"", Val::List(items)}});
+                 }};
+}
+
+// Two numbers a query stores through two pointers, named pcA and pcB:
+// f(arguments, &a, &b) gives the result code.
+template <typename T, typename F>
+Query PairQ(const char *pcName, const char *pcGroup, std::vector<Arg> args, const char *pcHelp,
+            const char *pcA, const char *pcB, F f) {
+    return Query{pcName, pcGroup, std::move(args), pcHelp, true, [f, pcA, pcB](const Vals &a) {
+                     T tA = 0, tB = 0;
+                     int iRc = f(a, &tA, &tB);
+                     return WithRc(iRc, {{pcA, Val::Int(tA)}, {pcB, Val::Int(tB)}});
+                 }};
+}
+
+// The first n entries of two tables into two int buffers, named pcA and pcB:
+// f(n, a, b) gives the result code.
+template <typename F>
+Query ListPairQ(const char *pcName, const char *pcGroup, Arg a, Kind k, const char *pcHelp,
+                const char *pcA, const char *pcB, F f) {
+    return Query{pcName, pcGroup, {a}, pcHelp, true, [f, k, pcA, pcB](const Vals &args) {
+                     int aiA[kListMax] = {}, aiB[kListMax] = {};
+                     int iRc = f(args[0].ll, aiA, aiB);
+                     std::vector<Val> va, vb;
+                     for (long long i = 0; i < args[0].ll && i < kListMax; ++i) {
+                         va.push_back(Val::Int(aiA[i], k));
+                         vb.push_back(Val::Int(aiB[i], k));
+                     }
+                     return WithRc(iRc, {{pcA, Val::List(va)}, {pcB, Val::List(vb)}});
+                 }};
+}
+
 template <typename F>
 Query I2cQ(const char *pcName, const char *pcGroup, const char *pcHelp, F f) {
     return Query{pcName, pcGroup, {}, pcHelp, true, [f](const Vals &) {
@@ -193,7 +246,7 @@ std::vector<Query> Build() {
                       [] { return CAP_GetIndexCapVersion(); }));
     q.push_back(TextQ("ProductFolder", kIdentity, "product folder under /usr/bin",
                       [](char *p, int n) { return CAP_GetProductFolder(n, p); }));
-    q.push_back(TextIdx("ConfigIspFolder", kIdentity, Index("CHANNEL", 4, U16),
+    q.push_back(TextIdx("ConfigIspFolder", kIdentity, Index("CHANNEL", CAP_MAX_CHANNEL, U16),
                         "ISP configuration folder of a channel",
                         [](long long c, char *p, int n) { return CAP_GetConfigIspFolder(c, n, p); }));
 
@@ -206,7 +259,7 @@ std::vector<Query> Build() {
                       [] { return CAP_GetResetGpio(); }));
     q.push_back(Value("SensorHardCtlType", kBoard, E, &kHardCtl, "side driving the image sensor",
                       [] { return CAP_GetSensorHardCtlType(); }));
-    q.push_back(Indexed("MotorType", kBoard, Index("INDEX", 4), E, &kMotorType,
+    q.push_back(Indexed("MotorType", kBoard, Index("INDEX", CAP_MOTOR_SLOTS), E, &kMotorType,
                         "lens motor driver of a slot", [](long long i) { return CAP_GetMotorType(i); }));
     q.push_back(Value("RamSize", kBoard, E, &kRamSize, "RAM size", [] { return CAP_GetRamSize(); }));
     q.push_back(Value("SdCardSlotNum", kBoard, N, nullptr, "number of SD card slots",
@@ -225,28 +278,16 @@ std::vector<Query> Build() {
     q.push_back(Value("IsTemperatureAndHumiditySupport", kBoard, B, nullptr,
                       "temperature-and-humidity sensor",
                       [] { return CAP_IsTemperatureAndHumiditySupport(); }));
-    q.push_back(Query{"LensPinsNum", kBoard, {}, "lens pins in groups A and B", true,
-                      [](const Vals &) {
-                          unsigned int a = 0, b = 0;
-                          int iRc = CAP_GetLensPinsNum(&a, &b);
-                          return WithRc(iRc, {{"A", Val::Int(a)}, {"B", Val::Int(b)}});
-                      }});
-    q.push_back(Query{"LensPins", kBoard,
-                      {Index("INDEX", 12, ArgType::kUInt), Arg{"GROUP", ArgType::kUInt, Upto(2)}},
-                      "lens pin of group 0 (A) or 1 (B)", true, [](const Vals &a) {
-                          return One(Val::Int(CAP_GetLensPins(a[0].ll, a[1].ll), G));
-                      }});
-    q.push_back(Query{"LensPinsMul", kBoard, {Count("COUNT", 12, ArgType::kUInt)},
-                      "first COUNT pins of both groups", true, [](const Vals &a) {
-                          int aiA[kListMax] = {}, aiB[kListMax] = {};
-                          int iRc = CAP_GetLensPinsMul(a[0].ll, aiA, aiB);
-                          std::vector<Val> va, vb;
-                          for (long long i = 0; i < a[0].ll && i < kListMax; ++i) {
-                              va.push_back(Val::Int(aiA[i], G));
-                              vb.push_back(Val::Int(aiB[i], G));
-                          }
-                          return WithRc(iRc, {{"A", Val::List(va)}, {"B", Val::List(vb)}});
-                      }});
+    q.push_back(PairQ<unsigned int>("LensPinsNum", kBoard, {}, "lens pins in groups A and B", "A", "B",
+                                    [](const Vals &, unsigned int *a, unsigned int *b) {
+                                        return CAP_GetLensPinsNum(a, b);
+                                    }));
+    q.push_back(CellQ("LensPins", kBoard, Index("INDEX", CAP_LENS_PIN_SLOTS, ArgType::kUInt),
+                      Arg{"GROUP", ArgType::kUInt, Upto(2)}, "lens pin of group 0 (A) or 1 (B)",
+                      [](long long i, long long g) { return CAP_GetLensPins(i, g); }));
+    q.push_back(ListPairQ("LensPinsMul", kBoard, Count("COUNT", CAP_LENS_PIN_SLOTS, ArgType::kUInt), G,
+                          "first COUNT pins of both groups", "A", "B",
+                          [](long long n, int *a, int *b) { return CAP_GetLensPinsMul(n, a, b); }));
 
     // ---- alarm and serial ports -----------------------------------------
     q.push_back(Value("AlarmInType", kAlarm, E, &kAlarmType, "wiring of the alarm inputs",
@@ -257,22 +298,20 @@ std::vector<Query> Build() {
                       [] { return CAP_GetAlarmInNum(); }));
     q.push_back(Value("AlarmOutNum", kAlarm, N, nullptr, "number of alarm outputs",
                       [] { return CAP_GetAlarmOutNum(); }));
-    q.push_back(Indexed("AlarmInWithGpio", kAlarm, Index("INDEX", 8), G, nullptr,
+    q.push_back(Indexed("AlarmInWithGpio", kAlarm, Index("INDEX", CAP_ALARM_SLOTS), G, nullptr,
                         "GPIO of alarm input slot 0..7", [](long long i) { return CAP_GetAlarmInWithGpio(i); }));
-    q.push_back(Indexed("AlarmOutWithGpio", kAlarm, Index("INDEX", 8), G, nullptr,
+    q.push_back(Indexed("AlarmOutWithGpio", kAlarm, Index("INDEX", CAP_ALARM_SLOTS), G, nullptr,
                         "GPIO of alarm output slot 0..7", [](long long i) { return CAP_GetAlarmOutWithGpio(i); }));
-    q.push_back(ListQ<int>("AlarmInWithGpioMul", kAlarm, Count("COUNT", 8), G, nullptr,
+    q.push_back(ListQ<int>("AlarmInWithGpioMul", kAlarm, Count("COUNT", CAP_ALARM_SLOTS), G, nullptr,
                            "first COUNT alarm input GPIOs",
                            [](long long n, int *p) { return CAP_GetAlarmInWithGpioMul(n, p); }));
-    q.push_back(ListQ<int>("AlarmOutWithGpioMul", kAlarm, Count("COUNT", 8), G, nullptr,
+    q.push_back(ListQ<int>("AlarmOutWithGpioMul", kAlarm, Count("COUNT", CAP_ALARM_SLOTS), G, nullptr,
                            "first COUNT alarm output GPIOs",
                            [](long long n, int *p) { return CAP_GetAlarmOutWithGpioMul(n, p); }));
-    q.push_back(Query{"AlarmGpioNum", kAlarm, {}, "configured GPIO alarm lines", true,
-                      [](const Vals &) {
-                          unsigned int uiIn = 0, uiOut = 0;
-                          int iRc = CAP_GetAlarmGpioNum(&uiIn, &uiOut);
-                          return WithRc(iRc, {{"in", Val::Int(uiIn)}, {"out", Val::Int(uiOut)}});
-                      }});
+    q.push_back(PairQ<unsigned int>("AlarmGpioNum", kAlarm, {}, "configured GPIO alarm lines", "in", "out",
+                                    [](const Vals &, unsigned int *in, unsigned int *out) {
+                                        return CAP_GetAlarmGpioNum(in, out);
+                                    }));
     q.push_back(I2cQ("AlarmInWithI2cInfo", kAlarm, "I2C attachment of the alarm inputs",
                      [](I2cInfo *p) { return CAP_GetAlarmInWithI2cInfo(p); }));
     q.push_back(I2cQ("AlarmOutWithI2cInfo", kAlarm, "I2C attachment of the alarm outputs",
@@ -302,13 +341,14 @@ std::vector<Query> Build() {
         auto pfnAll = p.pfnAll;
         q.push_back(Value(("Uart" + k + "Num").c_str(), kAlarm, N, nullptr, "number of ports",
                           [pfnNum] { return pfnNum(); }));
-        q.push_back(Indexed(("Uart" + k + "DirectionGpio").c_str(), kAlarm, Index("INDEX", 4), G,
+        q.push_back(Indexed(("Uart" + k + "DirectionGpio").c_str(), kAlarm, Index("INDEX", CAP_UART_PORTS), G,
                             nullptr, "direction GPIO of port 0..3",
                             [pfnDir](long long i) { return pfnDir(i); }));
-        q.push_back(ListQ<int>(("Uart" + k + "DirectionGpioMul").c_str(), kAlarm, Count("COUNT", 4),
+        q.push_back(ListQ<int>(("Uart" + k + "DirectionGpioMul").c_str(), kAlarm,
+                               Count("COUNT", CAP_UART_PORTS),
                                G, nullptr, "first COUNT direction GPIOs",
                                [pfnDirMul](long long n, int *o) { return pfnDirMul(n, o); }));
-        q.push_back(TextIdx(("Uart" + k + "DeviceNode").c_str(), kAlarm, Index("INDEX", 4, U16),
+        q.push_back(TextIdx(("Uart" + k + "DeviceNode").c_str(), kAlarm, Index("INDEX", CAP_UART_PORTS, U16),
                             "device node of port 0..3",
                             [pfnNode](long long i, char *o, int n) { return pfnNode(i, n, o); }));
         q.push_back(Query{"Uart" + k + "DeviceNodeAll", kAlarm, {}, "the four device node slots",
@@ -325,56 +365,39 @@ std::vector<Query> Build() {
 
     // ---- optics: iris and IR-cut -----------------------------------------
     q.push_back(Value("IrisNum", kOptics, N, nullptr, "number of irises", [] { return CAP_GetIrisNum(); }));
-    q.push_back(Indexed("IrisType", kOptics, Index("IRIS", 4), E, &kIrisType, "type of iris 0..3",
+    q.push_back(Indexed("IrisType", kOptics, Index("IRIS", CAP_IRIS_SLOTS), E, &kIrisType,
+                        "type of iris 0..3",
                         [](long long i) { return CAP_GetIrisType(i); }));
-    q.push_back(Indexed("IrisCtlGpioNum", kOptics, Index("IRIS", 4), N, nullptr,
+    q.push_back(Indexed("IrisCtlGpioNum", kOptics, Index("IRIS", CAP_IRIS_SLOTS), N, nullptr,
                         "control GPIOs of iris 0..3", [](long long i) { return CAP_GetIrisCtlGpioNum(i); }));
-    q.push_back(Query{"IrisCtlWithGpio", kOptics, {Index("IRIS", 4), Index("GPIO", 4)},
-                      "control GPIO of an iris", true, [](const Vals &a) {
-                          return One(Val::Int(CAP_GetIrisCtlWithGpio(a[0].ll, a[1].ll), G));
-                      }});
-    q.push_back(Query{"IrisCtlWithGpioMul", kOptics, {Count("IRISES", 4), Count("GPIOS", 4)},
-                      "first IRISES x GPIOS entries of the iris GPIO table", true, [](const Vals &a) {
-                          // Larger than the table: the library refuses counts beyond it.
-                          int aiBuf[kListMax] = {};
-                          long long n = a[0].ll * a[1].ll;
-                          int iRc = CAP_GetIrisCtlWithGpioMul(a[0].ll, a[1].ll, aiBuf);
-                          std::vector<Val> items;
-                          for (long long i = 0; iRc == 0 && i < n && i < kListMax; ++i)
-                              items.push_back(Val::Int(aiBuf[i], G));
-                          return WithRc(iRc, {{"", Val::List(items)}});
-                      }});
+    q.push_back(CellQ("IrisCtlWithGpio", kOptics, Index("IRIS", CAP_IRIS_SLOTS),
+                      Index("GPIO", CAP_IRIS_GPIOS), "control GPIO of an iris",
+                      [](long long i, long long g) { return CAP_GetIrisCtlWithGpio(i, g); }));
+    q.push_back(GridQ("IrisCtlWithGpioMul", kOptics, Count("IRISES", CAP_IRIS_SLOTS),
+                      Count("GPIOS", CAP_IRIS_GPIOS), "first IRISES x GPIOS entries of the iris GPIO table",
+                      [](long long r, long long c, int *p) { return CAP_GetIrisCtlWithGpioMul(r, c, p); }));
     q.push_back(Value("IrcutNum", kOptics, N, nullptr, "number of IR-cut filters",
                       [] { return CAP_GetIrcutNum(); }));
-    q.push_back(Indexed("IrcutType", kOptics, Index("IRCUT", 4), E, &kIrcutType,
+    q.push_back(Indexed("IrcutType", kOptics, Index("IRCUT", CAP_IRCUT_SLOTS), E, &kIrcutType,
                         "type of IR-cut filter 0..3", [](long long i) { return CAP_GetIrcutType(i); }));
-    q.push_back(Indexed("IrcutCtlGpioNum", kOptics, Index("IRCUT", 4), N, nullptr,
+    q.push_back(Indexed("IrcutCtlGpioNum", kOptics, Index("IRCUT", CAP_IRCUT_SLOTS), N, nullptr,
                         "control GPIOs of filter 0..3", [](long long i) { return CAP_GetIrcutCtlGpioNum(i); }));
-    q.push_back(Query{"IrcutCtlWithGpio", kOptics, {Index("IRCUT", 4), Index("GPIO", 10)},
-                      "control GPIO of an IR-cut filter", true, [](const Vals &a) {
-                          return One(Val::Int(CAP_GetIrcutCtlWithGpio(a[0].ll, a[1].ll), G));
-                      }});
-    q.push_back(Query{"IrcutCtlWithGpioMul", kOptics, {Count("IRCUTS", 4), Count("GPIOS", 10)},
-                      "first IRCUTS x GPIOS entries of the IR-cut GPIO table (rows of 10)", true,
-                      [](const Vals &a) {
-                          // Larger than the table: the library refuses counts beyond it.
-                          int aiBuf[kListMax] = {};
-                          long long n = a[0].ll * a[1].ll;
-                          int iRc = CAP_GetIrcutCtlWithGpioMul(a[0].ll, a[1].ll, aiBuf);
-                          std::vector<Val> items;
-                          for (long long i = 0; iRc == 0 && i < n && i < kListMax; ++i)
-                              items.push_back(Val::Int(aiBuf[i], G));
-                          return WithRc(iRc, {{"", Val::List(items)}});
-                      }});
+    q.push_back(CellQ("IrcutCtlWithGpio", kOptics, Index("IRCUT", CAP_IRCUT_SLOTS),
+                      Index("GPIO", CAP_IRCUT_GPIOS), "control GPIO of an IR-cut filter",
+                      [](long long i, long long g) { return CAP_GetIrcutCtlWithGpio(i, g); }));
+    q.push_back(GridQ("IrcutCtlWithGpioMul", kOptics, Count("IRCUTS", CAP_IRCUT_SLOTS),
+                      Count("GPIOS", CAP_IRCUT_GPIOS),
+                      "first IRCUTS x GPIOS entries of the IR-cut GPIO table (rows of 10)",
+                      [](long long r, long long c, int *p) { return CAP_GetIrcutCtlWithGpioMul(r, c, p); }));
 
     // ---- video and audio ------------------------------------------------
     q.push_back(Value("VideoOutNum", kMedia, N, nullptr, "number of video outputs",
                       [] { return CAP_GetVideoOutNum(); }));
     q.push_back(Value("IsVideoOutSupport", kMedia, B, nullptr, "any video output",
                       [] { return CAP_IsVideoOutSupport(); }));
-    q.push_back(Indexed("VideoType", kMedia, Index("INDEX", 4, U16), E, &kVideoType,
+    q.push_back(Indexed("VideoType", kMedia, Index("INDEX", CAP_VIDEO_SLOTS, U16), E, &kVideoType,
                         "type of video output 0..3", [](long long i) { return CAP_GetVideoType(i); }));
-    q.push_back(Indexed("VideoMaxChannel", kMedia, Index("INDEX", 4), N, nullptr,
+    q.push_back(Indexed("VideoMaxChannel", kMedia, Index("INDEX", CAP_VIDEO_SLOTS), N, nullptr,
                         "maximum channels of output 0..3", [](long long i) { return CAP_GetVideoMaxChannel(i); }));
     q.push_back(Value("IsAudioMicInSupport", kMedia, B, nullptr, "microphone input",
                       [] { return CAP_IsAudioMicInSupport(); }));
@@ -440,9 +463,9 @@ std::vector<Query> Build() {
                       [] { return CAP_GetEcompassGpioReset(); }));
     q.push_back(Value("EcompassINTGpioNum", kPeriph, N, nullptr, "e-compass interrupt GPIOs",
                       [] { return CAP_GetEcompassINTGpioNum(); }));
-    q.push_back(Indexed("EcompassINTGpio", kPeriph, Index("INDEX", 4), G, nullptr,
+    q.push_back(Indexed("EcompassINTGpio", kPeriph, Index("INDEX", CAP_ECOMPASS_INTS), G, nullptr,
                         "e-compass interrupt GPIO 0..3", [](long long i) { return CAP_GetEcompassINTGpio(i); }));
-    q.push_back(ListQ<int>("EcompassINTGpioMul", kPeriph, Count("COUNT", 4), G, nullptr,
+    q.push_back(ListQ<int>("EcompassINTGpioMul", kPeriph, Count("COUNT", CAP_ECOMPASS_INTS), G, nullptr,
                            "first COUNT interrupt GPIOs",
                            [](long long n, int *p) { return CAP_GetEcompassINTGpioMul(n, p); }));
 
@@ -474,9 +497,9 @@ std::vector<Query> Build() {
     q.push_back(Value("FanGpioCtlNum", kPtz, N, nullptr, "fan GPIOs", [] { return CAP_GetFanGpioCtlNum(); }));
     q.push_back(Value("HeatGpioCtlNum", kPtz, N, nullptr, "heater GPIOs",
                       [] { return CAP_GetHeatGpioCtlNum(); }));
-    q.push_back(Indexed("FanGpioCtl", kPtz, Index("INDEX", 4), G, nullptr, "fan GPIO 0..3",
+    q.push_back(Indexed("FanGpioCtl", kPtz, Index("INDEX", CAP_PTZ_GPIOS), G, nullptr, "fan GPIO 0..3",
                         [](long long i) { return CAP_GetFanGpioCtl(i); }));
-    q.push_back(Indexed("HeatGpioCtl", kPtz, Index("INDEX", 4), G, nullptr, "heater GPIO 0..3",
+    q.push_back(Indexed("HeatGpioCtl", kPtz, Index("INDEX", CAP_PTZ_GPIOS), G, nullptr, "heater GPIO 0..3",
                         [](long long i) { return CAP_GetHeatGpioCtl(i); }));
     q.push_back(TextQ("DriverBoardNode", kPtz, "driver board device node",
                       [](char *p, int n) { return CAP_GetDriverBoardNode(n, p); }));
@@ -488,22 +511,22 @@ std::vector<Query> Build() {
     // ---- sensors --------------------------------------------------------
     q.push_back(Value("SensorNum", kSensors, N, nullptr, "number of sensors",
                       [] { return CAP_GetSensorNum(); }));
-    q.push_back(Indexed("SensorType", kSensors, Index("INDEX", 4), E, &kSensorType,
+    q.push_back(Indexed("SensorType", kSensors, Index("INDEX", CAP_MAX_CHANNEL), E, &kSensorType,
                         "sensor type of slot 0..3", [](long long i) { return CAP_GetSensorType(i); }));
-    q.push_back(ListQ<SensorType>("SensorTypeMul", kSensors, Count("COUNT", 4), E, &kSensorType,
+    q.push_back(ListQ<SensorType>("SensorTypeMul", kSensors, Count("COUNT", CAP_MAX_CHANNEL), E, &kSensorType,
                                   "sensor types of the first COUNT slots",
                                   [](long long n, SensorType *p) { return CAP_GetSensorTypeMul(n, p); }));
-    q.push_back(Indexed("SensorMode", kSensors, Index("INDEX", 4), E, &kSensorMode,
+    q.push_back(Indexed("SensorMode", kSensors, Index("INDEX", CAP_MAX_CHANNEL), E, &kSensorMode,
                         "sensor mode of slot 0..3", [](long long i) { return CAP_GetSensorMode(i); }));
-    q.push_back(Indexed("Resolution", kSensors, Index("INDEX", 4), N, nullptr,
+    q.push_back(Indexed("Resolution", kSensors, Index("INDEX", CAP_MAX_CHANNEL), N, nullptr,
                         "resolution class of slot 0..3, in 10 000 pixels",
                         [](long long i) { return CAP_GetResolution(i); }));
 
     // ---- lenses ---------------------------------------------------------
     q.push_back(Value("LensNum", kLenses, N, nullptr, "number of lenses", [] { return CAP_GetLensNum(); }));
-    q.push_back(Indexed("LensType", kLenses, Index("INDEX", 4), E, &kLensType,
+    q.push_back(Indexed("LensType", kLenses, Index("INDEX", CAP_MAX_CHANNEL), E, &kLensType,
                         "lens type of slot 0..3", [](long long i) { return CAP_GetLensType(i); }));
-    q.push_back(ListQ<LensType>("LensTypeMul", kLenses, Count("COUNT", 4), E, &kLensType,
+    q.push_back(ListQ<LensType>("LensTypeMul", kLenses, Count("COUNT", CAP_MAX_CHANNEL), E, &kLensType,
                                 "lens types of the first COUNT slots",
                                 [](long long n, LensType *p) { return CAP_GetLensTypeMul(n, p); }));
     q.push_back(Indexed("FocusDistance", kLenses, Arg{"INDEX", ArgType::kInt, UptoLensNum()}, E,
@@ -530,40 +553,34 @@ std::vector<Query> Build() {
                       [] { return CAP_GetLedFreqNum(); }));
     q.push_back(Value("LedRangeNum", kLeds, N, nullptr, "leading slots with a range",
                       [] { return CAP_GetLedRangeNum(); }));
-    q.push_back(Indexed("LedType", kLeds, Index("INDEX", 10), E, &kLedType, "LED type of slot 0..9",
+    q.push_back(Indexed("LedType", kLeds, Index("INDEX", CAP_LED_SLOTS), E, &kLedType,
+                        "LED type of slot 0..9",
                         [](long long i) { return CAP_GetLedType(i); }));
-    q.push_back(Indexed("LedHardCtlType", kLeds, Index("INDEX", 10), E, &kLedHardCtl,
+    q.push_back(Indexed("LedHardCtlType", kLeds, Index("INDEX", CAP_LED_SLOTS), E, &kLedHardCtl,
                         "LED drive of slot 0..9", [](long long i) { return CAP_GetLedHardCtlType(i); }));
-    q.push_back(Indexed("LedCtlWithGpio", kLeds, Index("INDEX", 10), G, nullptr,
+    q.push_back(Indexed("LedCtlWithGpio", kLeds, Index("INDEX", CAP_LED_SLOTS), G, nullptr,
                         "LED GPIO of slot 0..9", [](long long i) { return CAP_GetLedCtlWithGpio(i); }));
-    q.push_back(Indexed("LedFreq", kLeds, Index("INDEX", 10), N, nullptr, "LED frequency of slot 0..9",
+    q.push_back(Indexed("LedFreq", kLeds, Index("INDEX", CAP_LED_SLOTS), N, nullptr,
+                        "LED frequency of slot 0..9",
                         [](long long i) { return CAP_GetLedFreq(i); }));
-    q.push_back(Query{"LedRange", kLeds, {Index("INDEX", 10)}, "LED range pair of slot 0..9", true,
-                      [](const Vals &a) {
-                          int iMin = 0, iMax = 0;
-                          int iRc = CAP_GetLedRange(a[0].ll, &iMin, &iMax);
-                          return WithRc(iRc, {{"min", Val::Int(iMin)}, {"max", Val::Int(iMax)}});
-                      }});
-    q.push_back(ListQ<LedType>("LedTypeMul", kLeds, Count("COUNT", 10), E, &kLedType,
+    q.push_back(PairQ<int>("LedRange", kLeds, {Index("INDEX", CAP_LED_SLOTS)}, "LED range pair of slot 0..9",
+                           "min", "max", [](const Vals &a, int *piMin, int *piMax) {
+                               return CAP_GetLedRange(a[0].ll, piMin, piMax);
+                           }));
+    q.push_back(ListQ<LedType>("LedTypeMul", kLeds, Count("COUNT", CAP_LED_SLOTS), E, &kLedType,
                                "LED types of the first COUNT slots",
                                [](long long n, LedType *p) { return CAP_GetLedTypeMul(n, p); }));
-    q.push_back(ListQ<int>("LedCtlWithGpioMul", kLeds, Count("COUNT", 10), G, nullptr,
+    q.push_back(ListQ<int>("LedCtlWithGpioMul", kLeds, Count("COUNT", CAP_LED_SLOTS), G, nullptr,
                            "LED GPIOs of the first COUNT slots",
                            [](long long n, int *p) { return CAP_GetLedCtlWithGpioMul(n, p); }));
-    q.push_back(ListQ<int>("LedFreqMul", kLeds, Count("COUNT", 10), N, nullptr,
+    q.push_back(ListQ<int>("LedFreqMul", kLeds, Count("COUNT", CAP_LED_SLOTS), N, nullptr,
                            "LED frequencies of the first COUNT slots",
                            [](long long n, int *p) { return CAP_GetLedFreqMul(n, p); }));
-    q.push_back(Query{"LedRangeMul", kLeds, {Count("COUNT", 10)}, "LED ranges of the first COUNT slots",
-                      true, [](const Vals &a) {
-                          int aiMin[kListMax] = {}, aiMax[kListMax] = {};
-                          int iRc = CAP_GetLedRangeMul(a[0].ll, aiMin, aiMax);
-                          std::vector<Val> vMin, vMax;
-                          for (long long i = 0; i < a[0].ll && i < kListMax; ++i) {
-                              vMin.push_back(Val::Int(aiMin[i]));
-                              vMax.push_back(Val::Int(aiMax[i]));
-                          }
-                          return WithRc(iRc, {{"min", Val::List(vMin)}, {"max", Val::List(vMax)}});
-                      }});
+    q.push_back(ListPairQ("LedRangeMul", kLeds, Count("COUNT", CAP_LED_SLOTS), N,
+                          "LED ranges of the first COUNT slots", "min", "max",
+                          [](long long n, int *piMin, int *piMax) {
+                              return CAP_GetLedRangeMul(n, piMin, piMax);
+                          }));
     q.push_back(Query{"NearMidFarEnable", kLeds, {}, "near, middle and far enable bits", true,
                       [](const Vals &) {
                           unsigned short usNear = 0, usMid = 0, usFar = 0;
@@ -593,12 +610,14 @@ std::vector<Query> Build() {
                       [] { return CAP_IsAccelerateSupport(); }));
     q.push_back(Value("IsReverseSupport", kPatch, B, nullptr, "reverse", [] { return CAP_IsReverseSupport(); }));
     q.push_back(Value("BallType", kPatch, E, &kBallType, "ball housing size", [] { return CAP_GetBallType(); }));
-    q.push_back(Indexed("IsOpticsDefogSup", kPatch, Index("INDEX", 4), B, nullptr,
+    q.push_back(Indexed("IsOpticsDefogSup", kPatch, Index("INDEX", CAP_PATCH_SLOTS), B, nullptr,
                         "optics defog of channel 0..3", [](long long i) { return CAP_IsOpticsDefogSup(i); }));
-    q.push_back(Indexed("IrcutDelay", kPatch, Index("INDEX", 4), N, nullptr, "delay of IR-cut 0..3",
+    q.push_back(Indexed("IrcutDelay", kPatch, Index("INDEX", CAP_PATCH_SLOTS), N, nullptr,
+                        "delay of IR-cut 0..3",
                         [](long long i) { return CAP_GetIrcutDelay(i); }));
-    q.push_back(Indexed("LaserDistanceInfo", kPatch, Index("INDEX", 4, ArgType::kUChar), E, &kLaser,
-                        "reach of laser 0..3", [](long long i) { return CAP_GetLaserDistanceInfo(i); }));
+    q.push_back(Indexed("LaserDistanceInfo", kPatch, Index("INDEX", CAP_PATCH_SLOTS, ArgType::kUChar), E,
+                        &kLaser, "reach of laser 0..3",
+                        [](long long i) { return CAP_GetLaserDistanceInfo(i); }));
     q.push_back(Value("LaserInfoNum", kPatch, N, nullptr, "leading lasers with a reach",
                       [] { return CAP_GetLaserInfoNum(); }));
     q.push_back(Value("IsLaserSupport", kPatch, B, nullptr, "any laser reach",
