@@ -32,6 +32,15 @@ void Query(const char *pcFamily, const char *pcName, Fn fn) {
     });
 }
 
+// A query that writes to the caller's memory: the writes are kept too.
+template <typename Fn>
+void QueryWrites(const char *pcFamily, const char *pcName, Fn fn) {
+    Query(pcFamily, pcName, [fn] {
+        benchmark::DoNotOptimize(fn());
+        benchmark::ClobberMemory();
+    });
+}
+
 int g_aiGpio[CAP_IRCUT_SLOTS * CAP_IRCUT_GPIOS];
 int g_aiMin[CAP_LED_SLOTS], g_aiMax[CAP_LED_SLOTS];
 char g_acText[64];
@@ -60,31 +69,17 @@ void RegisterQueries(const Product &product) {
     Query("derived", "CAP_IsZoomSupport(0)", [] { benchmark::DoNotOptimize(CAP_IsZoomSupport(0)); });
     Query("derived", "CAP_IsAudioSupport", [] { benchmark::DoNotOptimize(CAP_IsAudioSupport()); });
 
-    Query("copy", "CAP_GetAlarmInWithGpioMul(8)", [] {
-        benchmark::DoNotOptimize(CAP_GetAlarmInWithGpioMul(8, g_aiGpio));
-        benchmark::ClobberMemory();
-    });
-    Query("copy", "CAP_GetIrcutCtlWithGpioMul(4,10)", [] {
-        benchmark::DoNotOptimize(CAP_GetIrcutCtlWithGpioMul(4, 10, g_aiGpio));
-        benchmark::ClobberMemory();
-    });
-    Query("copy", "CAP_GetLedRangeMul(10)", [] {
-        benchmark::DoNotOptimize(CAP_GetLedRangeMul(10, g_aiMin, g_aiMax));
-        benchmark::ClobberMemory();
-    });
+    QueryWrites("copy", "CAP_GetAlarmInWithGpioMul(8)",
+                [] { return CAP_GetAlarmInWithGpioMul(8, g_aiGpio); });
+    QueryWrites("copy", "CAP_GetIrcutCtlWithGpioMul(4,10)",
+                [] { return CAP_GetIrcutCtlWithGpioMul(4, 10, g_aiGpio); });
+    QueryWrites("copy", "CAP_GetLedRangeMul(10)", [] { return CAP_GetLedRangeMul(10, g_aiMin, g_aiMax); });
 
-    Query("text", "CAP_GetUart485DeviceNode(0,16)", [] {
-        benchmark::DoNotOptimize(CAP_GetUart485DeviceNode(0, 16, g_acText));
-        benchmark::ClobberMemory();
-    });
-    Query("text", "CAP_GetDeviceName(64)", [] {
-        benchmark::DoNotOptimize(CAP_GetDeviceName(64, g_acText));
-        benchmark::ClobberMemory();
-    });
-    Query("text", "CAP_GetConfigIspFolder(0,40)", [] {
-        benchmark::DoNotOptimize(CAP_GetConfigIspFolder(0, 40, g_acText));
-        benchmark::ClobberMemory();
-    });
+    QueryWrites("text", "CAP_GetUart485DeviceNode(0,16)",
+                [] { return CAP_GetUart485DeviceNode(0, 16, g_acText); });
+    QueryWrites("text", "CAP_GetDeviceName(64)", [] { return CAP_GetDeviceName(64, g_acText); });
+    QueryWrites("text", "CAP_GetConfigIspFolder(0,40)",
+                [] { return CAP_GetConfigIspFolder(0, 40, g_acText); });
 
     Query("scan", "CAP_GetLedTypeNum", [] { benchmark::DoNotOptimize(CAP_GetLedTypeNum()); });
     Query("scan", "CAP_GetFanGpioCtlNum", [] { benchmark::DoNotOptimize(CAP_GetFanGpioCtlNum()); });
@@ -105,14 +100,8 @@ void RegisterQueries(const Product &product) {
         for (auto _ : state) benchmark::DoNotOptimize(CAP_GetResolution(3));
         g_pstSensorCap->aeSensorType[3] = enSaved;
     });
-    Query("source", "CAP_GetSerialNum(33)", [] {
-        benchmark::DoNotOptimize(CAP_GetSerialNum(g_acText, 33));
-        benchmark::ClobberMemory();
-    });
-    Query("source", "CAP_GetCheckCode(64)", [] {
-        benchmark::DoNotOptimize(CAP_GetCheckCode(g_acText, 64));
-        benchmark::ClobberMemory();
-    });
+    QueryWrites("source", "CAP_GetSerialNum(33)", [] { return CAP_GetSerialNum(g_acText, 33); });
+    QueryWrites("source", "CAP_GetCheckCode(64)", [] { return CAP_GetCheckCode(g_acText, 64); });
 }
 
 }  // namespace bench

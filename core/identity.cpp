@@ -98,9 +98,10 @@ bool IsRejectedName(const TagItem &stItem) {
 }
 
 // The value of a chosen item up to its line end (or pcStop when that comes
-// first): its start and length, or a negative code with its message.
-int TagValue(cap::Site site, const TagItem &stItem, const char *pcStop, const char **ppcValue,
-             size_t *pulLen) {
+// first), at most ulMax characters of it, to the caller's buffer of ulSize
+// bytes, zero-filled; or -1 with its message.
+int CopyTagValue(cap::Site site, const TagItem &stItem, const char *pcStop, char *pcOut,
+                 size_t ulSize, size_t ulMax) {
     const char *pcEnd = stItem.pcCrLf;
     if (pcEnd == nullptr || (stItem.pcLf != nullptr && stItem.pcLf < pcEnd)) pcEnd = stItem.pcLf;
     if (pcEnd == nullptr) {
@@ -112,8 +113,10 @@ int TagValue(cap::Site site, const TagItem &stItem, const char *pcStop, const ch
         CAP_LOG_AT(site, cap::kLogError, "pcBeginPoint > pcEndPoint");
         return -1;
     }
-    *ppcValue = stItem.pcBegin;
-    *pulLen = static_cast<size_t>(pcEnd - stItem.pcBegin);
+    size_t ulLen = static_cast<size_t>(pcEnd - stItem.pcBegin);
+    if (ulLen > ulMax) ulLen = ulMax;
+    memset(pcOut, 0, ulSize);
+    memcpy(pcOut, stItem.pcBegin, ulLen);
     return 0;
 }
 
@@ -235,13 +238,8 @@ int cap_GetDevNameFromElecTag(int iSize, char *pcDevName) {
         CAP_LOG(cap::kLogError, "Find Device Name failed.\n");
         return -1;
     }
-    const char *pcValue = nullptr;
-    size_t ulLen = 0;
-    if (TagValue(CAP_HERE, stItem, pcStop, &pcValue, &ulLen) != 0) return -1;
-    memset(pcDevName, 0, static_cast<size_t>(iSize));
-    if (ulLen > static_cast<size_t>(iSize) - 1) ulLen = static_cast<size_t>(iSize) - 1;
-    memcpy(pcDevName, pcValue, ulLen);
-    return 0;
+    return CopyTagValue(CAP_HERE, stItem, pcStop, pcDevName, static_cast<size_t>(iSize),
+                        static_cast<size_t>(iSize) - 1);
 }
 
 int cap_ReadSerialNum(char *pcSerial, unsigned short usSize) {
@@ -341,12 +339,7 @@ extern "C" DEVCAP_API int CAP_GetCheckCode(char *pcCheckCode, int iCheckCodeLen)
         CAP_LOG(cap::kLogError, "Find Check Code failed.\n");
         return -1;
     }
-    const char *pcValue = nullptr;
-    size_t ulLen = 0;
-    if (TagValue(CAP_HERE, stItem, nullptr, &pcValue, &ulLen) != 0) return -1;
     // A code of the buffer's size or more fills it without a terminator.
-    memset(pcCheckCode, 0, static_cast<size_t>(iCheckCodeLen));
-    if (ulLen > static_cast<size_t>(iCheckCodeLen)) ulLen = static_cast<size_t>(iCheckCodeLen);
-    memcpy(pcCheckCode, pcValue, ulLen);
-    return 0;
+    return CopyTagValue(CAP_HERE, stItem, nullptr, pcCheckCode, static_cast<size_t>(iCheckCodeLen),
+                        static_cast<size_t>(iCheckCodeLen));
 }

@@ -5,6 +5,7 @@
 
 #include "core/core.h"
 #include "platform/log.h"
+#include "platform/query.h"
 #include "platform/sysfile.h"
 #include "platform/text.h"
 #include "platform/words.h"
@@ -38,17 +39,25 @@ const CapFileKind *FindKind(const char *pcCap) {
     return static_cast<const CapFileKind *>(cap::FindRow(cap::RowsOf(kCapFileKinds), pcCap));
 }
 
+// The paths of the first usNum channels of one kind (sensor or lens). An
+// index may count more channels than the record holds; such a channel has no
+// name, so it fails here like an entry without one.
+template <size_t L>
+int ChannelPaths(const char *pcCap, const char (&aacNames)[CAP_MAX_CHANNEL][L],
+                 char (&aacPaths)[CAP_MAX_CHANNEL][CAP_PATH_LEN], unsigned short usNum) {
+    char acNoChannel[CAP_PATH_LEN] = {0};
+    for (unsigned short i = 0; i < usNum; ++i) {
+        const bool bInRecord = i < CAP_MAX_CHANNEL;
+        const int iRet = cap_GetOneCapFilesPath(pcCap, bInRecord ? aacNames[i] : "",
+                                                bInRecord ? aacPaths[i] : acNoChannel);
+        if (iRet != 0) return iRet;
+    }
+    return 0;
+}
+
 }  // namespace
 
 extern "C" DEVCAP_API int CAP_GetProductFolder(unsigned short usSize, char *pcFolder) {
-    if (pcFolder == nullptr) {
-        CAP_LOG(cap::kLogError, "CAP_GetProductName para is ptr null");
-        return -2;
-    }
-    if (usSize == 0) {
-        CAP_LOG(cap::kLogError, "para out of range.");
-        return -4;
-    }
     const char *pcDevName = g_pstBoardCap->acDevName;
     char acWork[CAP_NAME_LEN] = {0};
     size_t ulLen = strnlen(pcDevName, sizeof(acWork) - 1);
@@ -64,8 +73,7 @@ extern "C" DEVCAP_API int CAP_GetProductFolder(unsigned short usSize, char *pcFo
         char *pcSlash = strchr(acWork, '/');
         if (pcSlash != nullptr) *pcSlash = '_';
     }
-    cap::CopyOutText(pcFolder, usSize, acWork);
-    return 0;
+    return cap::TextOut<"CAP_GetProductName para is ptr null">(CAP_HERE, acWork, usSize, pcFolder);
 }
 
 int cap_GetOneCapFilesPath(const char *pcCap, const char *pcName, char *pcOutCapPath) {
@@ -118,26 +126,16 @@ int cap_GetCapFilesPath(void) {
         CAP_LOG(cap::kLogError, "Init Board Path Fail ! \n");
         return iRet;
     }
-    // An index may count more channels than the record holds; such a channel
-    // has no name, so it fails here like an entry without one.
-    char acNoChannel[CAP_PATH_LEN] = {0};
-    for (unsigned short i = 0; i < usSensorNum; ++i) {
-        bool bInRecord = i < CAP_MAX_CHANNEL;
-        iRet = cap_GetOneCapFilesPath("sensor", bInRecord ? g_pstSensorCap->aacSensorName[i] : "",
-                                      bInRecord ? g_pstCapFiles->aacSensorPath[i] : acNoChannel);
-        if (iRet != 0) {
-            CAP_LOG(cap::kLogError, "Init Sensor Path Fail ! \n");
-            return iRet;
-        }
+    iRet = ChannelPaths("sensor", g_pstSensorCap->aacSensorName, g_pstCapFiles->aacSensorPath,
+                        usSensorNum);
+    if (iRet != 0) {
+        CAP_LOG(cap::kLogError, "Init Sensor Path Fail ! \n");
+        return iRet;
     }
-    for (unsigned short i = 0; i < usLensNum; ++i) {
-        bool bInRecord = i < CAP_MAX_CHANNEL;
-        iRet = cap_GetOneCapFilesPath("lens", bInRecord ? g_pstLensCap->aacLensName[i] : "",
-                                      bInRecord ? g_pstCapFiles->aacLensPath[i] : acNoChannel);
-        if (iRet != 0) {
-            CAP_LOG(cap::kLogError, "Init Lens Path Fail ! \n");
-            return iRet;
-        }
+    iRet = ChannelPaths("lens", g_pstLensCap->aacLensName, g_pstCapFiles->aacLensPath, usLensNum);
+    if (iRet != 0) {
+        CAP_LOG(cap::kLogError, "Init Lens Path Fail ! \n");
+        return iRet;
     }
     char acFolder[CAP_NAME_LEN] = {0};
     iRet = CAP_GetProductFolder(sizeof(acFolder), acFolder);

@@ -56,21 +56,16 @@ void JsonOut::BeginArray(const std::string &strKey) {
     m_isObject.push_back(false);
 }
 
-void JsonOut::EndObject() {
-    bool bEmpty = m_first.back();
-    m_first.pop_back();
-    m_isObject.pop_back();
-    if (!bEmpty) NewLine();
-    m_str += "}";
-    if (m_first.empty()) m_str += "\n";
-}
+void JsonOut::EndObject() { End('}'); }
 
-void JsonOut::EndArray() {
+void JsonOut::EndArray() { End(']'); }
+
+void JsonOut::End(char cClose) {
     bool bEmpty = m_first.back();
     m_first.pop_back();
     m_isObject.pop_back();
     if (!bEmpty) NewLine();
-    m_str += "]";
+    m_str += cClose;
     if (m_first.empty()) m_str += "\n";
 }
 

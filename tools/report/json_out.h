@@ -27,6 +27,8 @@ private:
     // A line break indented to the current depth.
     void NewLine();
     void Key(const std::string &strKey);
+    // Close the innermost container with cClose.
+    void End(char cClose);
     std::string m_str;
     std::vector<bool> m_first;  // per open container: nothing written yet
     std::vector<bool> m_isObject;
