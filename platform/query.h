@@ -1,6 +1,7 @@
-// Query families. Each family is written once here; every exported query is a
-// one-line use of one of them, handing in its own site (CAP_HERE) and its own
-// message texts, so the messages name the exported query.
+// Query families used by several exported queries. Each family is written
+// once here; a query of a family is a one-line use of it, handing in its own
+// site (CAP_HERE) and its own message texts, so the messages name the
+// exported query. A query with checks of its own is written out in its file.
 #pragma once
 
 #include <stddef.h>
