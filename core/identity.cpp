@@ -120,11 +120,12 @@ int CopyTagValue(cap::Site site, const TagItem &stItem, const char *pcStop, char
     return 0;
 }
 
-// The checks every identity reader makes of its caller's buffer, in this
-// order: a null buffer -2, a size below 1 -4.
+// The checks the identity readers make of their caller's buffer, in this
+// order: a null buffer -2 with NullMsg, a size below 1 -4.
+template <cap::LogText NullMsg>
 int CheckOutBuffer(cap::Site site, const char *pcBuf, int iSize) {
     if (pcBuf == nullptr) {
-        CAP_LOG_AT(site, cap::kLogError, "para is null!\n");
+        CAP_LOG_AT(site, cap::kLogError, NullMsg);
         return -2;
     }
     if (iSize <= 0) {
@@ -154,7 +155,7 @@ bool CopyRead(char *pcDst, size_t ulSize, const char *pcSrc, size_t ulRead) {
 }  // namespace
 
 int cap_GetDeviceName(int iSize, char *pcDevName) {
-    int iRet = CheckOutBuffer(CAP_HERE, pcDevName, iSize);
+    int iRet = CheckOutBuffer<"para is null!\n">(CAP_HERE, pcDevName, iSize);
     if (iRet != 0) return iRet;
     char acName[CAP_NAME_LEN] = {0};
     long lRead = 0;
@@ -182,7 +183,7 @@ int cap_GetDeviceName(int iSize, char *pcDevName) {
 }
 
 int cap_GetDeviceParam(int iSize, char *pcDevParam) {
-    int iRet = CheckOutBuffer(CAP_HERE, pcDevParam, iSize);
+    int iRet = CheckOutBuffer<"para is null!\n">(CAP_HERE, pcDevParam, iSize);
     if (iRet != 0) return iRet;
     char acName[CAP_NAME_LEN] = {0};
     if (cap_GetDeviceName(sizeof(acName), acName) != 0) {
@@ -243,14 +244,8 @@ int cap_GetDevNameFromElecTag(int iSize, char *pcDevName) {
 }
 
 int cap_ReadSerialNum(char *pcSerial, unsigned short usSize) {
-    if (pcSerial == nullptr) {
-        CAP_LOG(cap::kLogError, "null ptr.");
-        return -2;
-    }
-    if (usSize == 0) {
-        CAP_LOG(cap::kLogError, "para out of range.");
-        return -4;
-    }
+    const int iRet = CheckOutBuffer<"null ptr.">(CAP_HERE, pcSerial, usSize);
+    if (iRet != 0) return iRet;
     // One byte more than is read keeps the number terminated.
     char acSerial[33] = {0};
     const long lRead = ReadSmallFile(kSerialFile, acSerial);
