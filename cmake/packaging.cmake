@@ -29,25 +29,23 @@ set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
   ${CMAKE_CURRENT_SOURCE_DIR}/tests/abi/devcap.symbols)
 
 # Each package carries the copyright file and the changelog in its own
-# documentation folder. Installed only when CPack installs the component
-# (EXCLUDE_FROM_ALL): a plain `cmake --install` does not install them.
+# documentation folder. They belong to components of their own (debian_lib,
+# ...), excluded from every install but CPack's: `cmake --install` and
+# `cmake --install --component lib` leave them out. Each package is a group
+# of its install component and its Debian component, named as the first.
 string(TIMESTAMP DEVCAP_DEB_DATE "%a, %d %b %Y %H:%M:%S +0000" UTC)
 configure_file(cmake/debian/changelog.in ${DEVCAP_DEB_DIR}/changelog.Debian @ONLY)
 execute_process(COMMAND gzip -9nf ${DEVCAP_DEB_DIR}/changelog.Debian RESULT_VARIABLE DEVCAP_GZIP_RC)
 if(NOT DEVCAP_GZIP_RC EQUAL 0)
   message(FATAL_ERROR "gzip failed on ${DEVCAP_DEB_DIR}/changelog.Debian")
 endif()
+set(DEVCAP_PACKAGE_lib ${DEVCAP_LIB_PACKAGE})
+set(DEVCAP_PACKAGE_dev libdevcap-dev)
+set(DEVCAP_PACKAGE_tool devcap)
 foreach(comp IN ITEMS lib dev tool)
-  string(TOUPPER ${comp} COMP)
-  set(pkg ${DEVCAP_LIB_PACKAGE})
-  if(comp STREQUAL "dev")
-    set(pkg libdevcap-dev)
-  elseif(comp STREQUAL "tool")
-    set(pkg devcap)
-  endif()
-  set(CPACK_DEBIAN_${COMP}_PACKAGE_NAME ${pkg})
   install(FILES cmake/debian/copyright ${DEVCAP_DEB_DIR}/changelog.Debian.gz
-    DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/${pkg} COMPONENT ${comp} EXCLUDE_FROM_ALL)
+    DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/${DEVCAP_PACKAGE_${comp}}
+    COMPONENT debian_${comp} EXCLUDE_FROM_ALL)
 endforeach()
 
 set(CPACK_GENERATOR DEB)
@@ -55,7 +53,7 @@ set(CPACK_PACKAGE_NAME devcap)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT ${DEVCAP_PACKAGE_MAINTAINER})
 set(CPACK_DEB_COMPONENT_INSTALL ON)
-set(CPACK_COMPONENTS_ALL lib dev tool)
+set(CPACK_COMPONENTS_ALL lib debian_lib dev debian_dev tool debian_tool)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_RELEASE ${DEVCAP_DEB_RELEASE})
@@ -91,4 +89,12 @@ The devcap tool runs the capability library itself over a copy of a camera's
 file system and prints what the camera will answer, query by query, and
 lints every product folder of a capability tree.")
 
+include(CPackComponent)
+foreach(comp IN ITEMS lib dev tool)
+  string(TOUPPER ${comp} COMP)
+  set(CPACK_DEBIAN_${COMP}_PACKAGE_NAME ${DEVCAP_PACKAGE_${comp}})
+  cpack_add_component_group(${comp})
+  cpack_add_component(${comp} GROUP ${comp})
+  cpack_add_component(debian_${comp} GROUP ${comp})
+endforeach()
 include(CPack)
