@@ -58,7 +58,8 @@ int PrintVersion() {
         printf("libdevcap: not found\n");
         return kExitFail;
     }
-    const char *pcVersion = strstr(acPath, ".so.");
+    const char *pcFile = strrchr(acPath, '/');
+    const char *pcVersion = strstr(pcFile != nullptr ? pcFile : acPath, ".so.");
     printf("libdevcap %s (%s)\n", pcVersion != nullptr ? pcVersion + 4 : "unknown", acPath);
     return kExitOk;
 }

@@ -21,11 +21,11 @@ protected:
     }
     // The words offered for the last of the words (the tool's name comes first).
     std::vector<std::string> Complete(const Args &words) const {
-        std::string strScript = "source " + Quote(DEVCAP_COMPLETION) + "\nCOMP_WORDS=(" + Quote(m_strTool);
-        for (const std::string &w : words) strScript += " " + Quote(w);
-        strScript += ")\nCOMP_CWORD=" + std::to_string(words.size()) +
-                     "\n_devcap\nprintf '%s\\n' \"${COMPREPLY[@]}\"\n";
-        std::ofstream(m_strTmp + "/complete.sh") << strScript;
+        std::ofstream script(m_strTmp + "/complete.sh");
+        script << "source " << Quote(DEVCAP_COMPLETION) << "\nCOMP_WORDS=(" << Quote(m_strTool);
+        for (const std::string &w : words) script << " " << Quote(w);
+        script << ")\nCOMP_CWORD=" << words.size() << "\n_devcap\nprintf '%s\\n' \"${COMPREPLY[@]}\"\n";
+        script.close();
         std::string strOut = m_strTmp + "/completed";
         (void)!system(("bash " + Quote(m_strTmp + "/complete.sh") + " >" + Quote(strOut) + " 2>&1").c_str());
         std::vector<std::string> r;
