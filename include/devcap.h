@@ -18,6 +18,21 @@
 #ifndef DEVCAP_H
 #define DEVCAP_H
 
+/* Version of this interface. The build reads the number from these three
+ * lines (the library's file name and soname, the packages, pkg-config and
+ * the CMake package carry it); the soname changes with the major number. */
+#define DEVCAP_VERSION_MAJOR 1
+#define DEVCAP_VERSION_MINOR 0
+#define DEVCAP_VERSION_PATCH 0
+/* One number for preprocessor tests: 10203 is 1.2.3. */
+#define DEVCAP_VERSION \
+    (DEVCAP_VERSION_MAJOR * 10000 + DEVCAP_VERSION_MINOR * 100 + DEVCAP_VERSION_PATCH)
+/* "1.0.0" */
+#define DEVCAP_VERSION_TEXT_(a, b, c) #a "." #b "." #c
+#define DEVCAP_VERSION_TEXT(a, b, c) DEVCAP_VERSION_TEXT_(a, b, c)
+#define DEVCAP_VERSION_STRING \
+    DEVCAP_VERSION_TEXT(DEVCAP_VERSION_MAJOR, DEVCAP_VERSION_MINOR, DEVCAP_VERSION_PATCH)
+
 #if defined(__GNUC__)
 #define DEVCAP_API __attribute__((visibility("default")))
 #else
@@ -440,11 +455,24 @@ extern DEVCAP_API PatchCap *g_pstPatchCap;
  * patch. 0, or the code of the first stage that failed. */
 DEVCAP_API int CAP_CapInit(void);
 
-/* Host hooks for tools and tests; a device build never calls them.
- * Resolve every device path the library opens under this directory (null or
- * "" restores the plain paths). The stored and logged paths stay device paths. */
+/* Host conveniences for tools and tests, which run the library on a copy of
+ * a camera's file system; camera firmware never calls them. Call them before
+ * CAP_CapInit, on the thread that calls it.
+ *
+ * CAP_SetRootDir: every file the library opens itself (the device name and
+ * serial number files, the capability files) is opened under this directory;
+ * null or "" restores the plain paths. The paths the record stores, the
+ * queries hand out and the log shows stay device paths. It does not redirect
+ * the platform: SYS_MEM_Read still receives the device path unchanged
+ * ("/dev/mtd2", "/dev/mmcblk0p2"), so a host that reads raw partitions from
+ * files roots those reads itself, and SYS_IsEquipmentMode and SYS_MEM_GetType
+ * answer as the host decides. */
 DEVCAP_API void CAP_SetRootDir(const char *pcRoot);
-/* Take this device name instead of reading the dev_name file (null: read it). */
+/* CAP_SetDeviceNameOverride: take this device name (at most 63 bytes are
+ * used) instead of reading the dev_name file, which is then not opened; null
+ * reads the file again. Only the name is replaced: the serial number and the
+ * electronic tag are still read, and in equipment mode the default product
+ * folder still decides the name. */
 DEVCAP_API void CAP_SetDeviceNameOverride(const char *pcName);
 
 /* ------------------------------------------------------------------------ */

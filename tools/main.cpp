@@ -1,10 +1,15 @@
 // devcap: dump, query and lint a capability tree with the library itself.
+#include <dlfcn.h>
+#include <limits.h>
 #include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
 
 #include <string>
 #include <vector>
 
 #include "commands/commands.h"
+#include "devcap.h"
 
 namespace devcap_tool {
 
@@ -29,13 +34,34 @@ const char kUsageTail[] =
     "  -v, --verbose    show the library's own log lines on standard error\n"
     "  --json           print one JSON document\n"
     "\n"
-    "exit status: 0 success, 1 start-up failed (or lint findings with --strict),\n"
-    "2 usage error.\n";
+    "  devcap --version   the tool's version, and the library's and where it is\n"
+    "  devcap --commands  the command names, one a line (for shell completion)\n"
+    "\n"
+    "exit status: 0 success; 1 start-up failed, get had no answer, or lint\n"
+    "found a failing product; 2 usage error.\n";
 
 void PrintUsage(FILE *pf) {
     fputs(kUsageHead, pf);
     for (const Command &c : Commands()) fprintf(pf, "  %-7s %s\n", c.pcName, c.pcSummary);
     fputs(kUsageTail, pf);
+}
+
+// The tool's version (that of the header it was built with) and the version
+// of the library actually loaded, read from its file name
+// (libdevcap.so.MAJOR.MINOR.PATCH).
+int PrintVersion() {
+    printf("devcap %s\n", DEVCAP_VERSION_STRING);
+    Dl_info stInfo{};
+    char acPath[PATH_MAX];
+    if (dladdr(reinterpret_cast<void *>(&CAP_CapInit), &stInfo) == 0 || stInfo.dli_fname == nullptr ||
+        realpath(stInfo.dli_fname, acPath) == nullptr) {
+        printf("libdevcap: not found\n");
+        return kExitFail;
+    }
+    const char *pcFile = strrchr(acPath, '/');
+    const char *pcVersion = strstr(pcFile != nullptr ? pcFile : acPath, ".so.");
+    printf("libdevcap %s (%s)\n", pcVersion != nullptr ? pcVersion + 4 : "unknown", acPath);
+    return kExitOk;
 }
 
 const Command *FindCommand(const std::string &strName) {
@@ -68,6 +94,12 @@ int main(int argc, char **argv) {
     }
     std::string strCmd = args[0];
     std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (strCmd == "--version") return PrintVersion();
+    if (strCmd == "--commands") {
+        for (const Command &c : Commands()) printf("%s\n", c.pcName);
+        printf("help\n");
+        return kExitOk;
+    }
     if (strCmd == "-h" || strCmd == "--help" || strCmd == "help") {
         const Command *pc = strCmd == "help" && !rest.empty() ? FindCommand(rest[0]) : nullptr;
         if (pc != nullptr) return pc->pfnRun({"--help"});

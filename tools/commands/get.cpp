@@ -15,25 +15,55 @@ namespace {
 
 const char kGetUsage[] =
     "usage: devcap get [OPTIONS] QUERY [ARGS...]\n"
-    "       devcap get --list\n"
+    "       devcap get --list [--json]\n"
     "\n"
     "Runs the library's start-up and calls one query by name (with or without\n"
     "its CAP_ prefix; CAP_GetX may also be given as X), printing the answer on\n"
     "one line. Example: devcap get AlarmInWithGpio 2\n"
     "\n"
+    "Standard output holds an answer only: when start-up fails, or the query\n"
+    "refuses its arguments or fails (the library logs an error for the call,\n"
+    "e.g. -4 for an index outside the slots), nothing is printed there and the\n"
+    "reason goes to standard error.\n"
+    "\n"
     "options (besides --root, --device, --equipment, --emmc, -v, --json):\n"
-    "  --list           list every query with its arguments\n"
+    "  --list           list every query with its arguments (--json: as JSON)\n"
     "  -r, --raw        numbers only: no words next to enumerations, -1 not\n"
     "                   shown as none, lists separated by blanks\n"
     "\n"
-    "exit status: 0 answered; 1 the query reported a failure or start-up\n"
-    "failed (the answer is still printed); 2 unknown query or bad arguments.\n";
+    "exit status: 0 answered; 1 start-up failed, or the query refused its\n"
+    "arguments or failed; 2 unknown query, bad arguments or options.\n";
+
+struct GetFlags {
+    bool bList = false;
+    bool bRaw = false;
+};
 
 bool TakeGetOption(const std::string &strWord, void *pUser) {
-    auto *pFlags = static_cast<std::pair<bool, bool> *>(pUser);
-    if (strWord == "--list") return pFlags->first = true;
-    if (strWord == "-r" || strWord == "--raw") return pFlags->second = true;
+    auto *pFlags = static_cast<GetFlags *>(pUser);
+    if (strWord == "--list") return pFlags->bList = true;
+    if (strWord == "-r" || strWord == "--raw") return pFlags->bRaw = true;
     return false;
+}
+
+// The C type of each argument type and the values it holds.
+struct ArgTypeInfo {
+    ArgType eType;
+    const char *pcCType;
+    long long llMin, llMax;
+};
+constexpr ArgTypeInfo kArgTypes[] = {
+    {ArgType::kInt, "int", INT_MIN, INT_MAX},
+    {ArgType::kUShort, "unsigned short", 0, USHRT_MAX},
+    {ArgType::kUInt, "unsigned int", 0, UINT_MAX},
+    {ArgType::kUChar, "unsigned char", 0, UCHAR_MAX},
+    {ArgType::kText, "const char *", 0, 0},
+};
+
+const ArgTypeInfo &InfoOf(ArgType t) {
+    for (const ArgTypeInfo &i : kArgTypes)
+        if (i.eType == t) return i;
+    return kArgTypes[0];
 }
 
 bool ParseArgValue(const Arg &a, const std::string &strWord, ArgVal *pOut) {
@@ -45,26 +75,16 @@ bool ParseArgValue(const Arg &a, const std::string &strWord, ArgVal *pOut) {
     char *pcEnd = nullptr;
     long long ll = strtoll(strWord.c_str(), &pcEnd, 0);
     if (strWord.empty() || *pcEnd != '\0' || errno != 0) return false;
-    long long llMin = INT_MIN, llMax = INT_MAX;
-    switch (a.eType) {
-        case ArgType::kUShort: llMin = 0; llMax = USHRT_MAX; break;
-        case ArgType::kUInt: llMin = 0; llMax = UINT_MAX; break;
-        case ArgType::kUChar: llMin = 0; llMax = UCHAR_MAX; break;
-        default: break;
-    }
-    if (ll < llMin || ll > llMax) return false;
+    const ArgTypeInfo &info = InfoOf(a.eType);
+    if (ll < info.llMin || ll > info.llMax) return false;
     pOut->ll = ll;
     return true;
 }
 
-const char *TypeRange(ArgType t) {
-    switch (t) {
-        case ArgType::kUShort: return "an integer from 0 to 65535";
-        case ArgType::kUInt: return "an integer from 0 to 4294967295";
-        case ArgType::kUChar: return "an integer from 0 to 255";
-        case ArgType::kText: return "a word";
-        default: return "a 32-bit signed integer";
-    }
+std::string TypeRange(ArgType t) {
+    if (t == ArgType::kText) return "a word";
+    const ArgTypeInfo &info = InfoOf(t);
+    return "an integer from " + std::to_string(info.llMin) + " to " + std::to_string(info.llMax);
 }
 
 // Names close to an unknown one: those containing it, ignoring case.
@@ -80,19 +100,8 @@ std::string Suggestions(const std::string &strName) {
     return r;
 }
 
-}  // namespace
-
-int CmdGet(const std::vector<std::string> &args) {
-    Options opts;
-    std::vector<std::string> rest;
-    bool bHelp = false;
-    std::pair<bool, bool> flags{false, false};  // --list, --raw
-    if (!ParseOptions(args, &opts, &rest, &bHelp, TakeGetOption, &flags, true)) return kExitUsage;
-    if (bHelp) {
-        fputs(kGetUsage, stdout);
-        return kExitOk;
-    }
-    if (flags.first) {
+int ListQueries(bool bJson) {
+    if (!bJson) {
         for (const char *pcGroup : Groups()) {
             printf("%s\n", pcGroup);
             for (const Query &q : Registry())
@@ -100,6 +109,61 @@ int CmdGet(const std::vector<std::string> &args) {
         }
         return kExitOk;
     }
+    JsonOut out;
+    out.BeginObject();
+    out.BeginArray("queries");
+    for (const Query &q : Registry()) {
+        out.BeginObject();
+        out.String("name", q.strName);
+        out.String("function", ExportedName(q));
+        out.String("group", q.pcGroup);
+        out.BeginArray("args");
+        for (const Arg &a : q.args) {
+            out.BeginObject();
+            out.String("name", a.pcName);
+            out.String("type", InfoOf(a.eType).pcCType);
+            out.EndObject();
+        }
+        out.EndArray();
+        out.String("help", q.pcHelp);
+        out.EndObject();
+    }
+    out.EndArray();
+    out.EndObject();
+    fputs(out.Text().c_str(), stdout);
+    return kExitOk;
+}
+
+// The call as C: "CAP_GetAlarmInWithGpio(9)".
+std::string CallText(const Query &q, const std::vector<ArgVal> &values) {
+    std::string r = ExportedName(q) + "(";
+    for (size_t i = 0; i < values.size(); ++i) {
+        if (i > 0) r += ", ";
+        r += q.args[i].eType == ArgType::kText ? JsonOut::Escape(values[i].str) : std::to_string(values[i].ll);
+    }
+    return r + ")";
+}
+
+// What a call that gave no answer returned: its result code, or the value
+// it returned in place of an answer.
+std::string RefusedWith(const Answer &a) {
+    if (a.bHasRc) return std::to_string(a.iRc);
+    return a.fields.empty() ? "" : ValText(a.fields[0].val, true);
+}
+
+}  // namespace
+
+int CmdGet(const std::vector<std::string> &args) {
+    Options opts;
+    std::vector<std::string> rest;
+    bool bHelp = false;
+    GetFlags flags;
+    if (!ParseOptions(args, &opts, &rest, &bHelp, TakeGetOption, &flags, true)) return kExitUsage;
+    if (bHelp) {
+        fputs(kGetUsage, stdout);
+        return kExitOk;
+    }
+    if (flags.bList) return ListQueries(opts.bJson);
     if (rest.empty()) {
         fprintf(stderr, "devcap get: which query? (devcap get --list)\n");
         return kExitUsage;
@@ -120,14 +184,27 @@ int CmdGet(const std::vector<std::string> &args) {
     for (size_t i = 0; i < pq->args.size(); ++i) {
         if (!ParseArgValue(pq->args[i], rest[i + 1], &values[i])) {
             fprintf(stderr, "devcap get: %s of %s must be %s, not '%s'\n", pq->args[i].pcName,
-                    pq->strName.c_str(), TypeRange(pq->args[i].eType), rest[i + 1].c_str());
+                    pq->strName.c_str(), TypeRange(pq->args[i].eType).c_str(), rest[i + 1].c_str());
             return kExitUsage;
         }
     }
     Session s(opts);
-    int iInit = s.Init();
-    if (iInit != 0) fputs(s.FailureReport().c_str(), stderr);
+    if (s.Init() != 0) {
+        fputs(s.FailureReport().c_str(), stderr);
+        return kExitFail;
+    }
+    // The library logs an error whenever a query refuses its arguments or
+    // cannot answer; a query with a result code also fails by that code.
+    s.ClearLog();
     Answer a = pq->call(values);
+    std::string strLogged;
+    for (const LogLine &l : s.Log())
+        if (l.iLevel == 3) strLogged += (strLogged.empty() ? "" : ", ") + JsonOut::Escape(l.strText);
+    if (!strLogged.empty() || (a.bHasRc && a.iRc != 0)) {
+        fprintf(stderr, "devcap get: %s gave no answer (%s)%s%s\n", CallText(*pq, values).c_str(),
+                RefusedWith(a).c_str(), strLogged.empty() ? "" : "; the library logged ", strLogged.c_str());
+        return kExitFail;
+    }
     if (opts.bJson) {
         JsonOut out;
         out.BeginObject();
@@ -140,19 +217,15 @@ int CmdGet(const std::vector<std::string> &args) {
                 out.Int("", values[i].ll);
         }
         out.EndArray();
-        out.Int("startup", iInit);
         AnswerJson(out, "answer", a);
         out.EndObject();
         fputs(out.Text().c_str(), stdout);
-    } else if (a.bHasRc && a.iRc != 0) {
-        fprintf(stderr, "devcap get: %s answered %d\n", ExportedName(*pq).c_str(), a.iRc);
     } else if (a.fields.size() == 1 && a.fields[0].val.eType == Val::Type::kText) {
         printf("%s\n", a.fields[0].val.strText.c_str());  // a lone text as it stands
     } else {
-        printf("%s\n", AnswerText(a, flags.second).c_str());
+        printf("%s\n", AnswerText(a, flags.bRaw).c_str());
     }
-    if (a.bHasRc && a.iRc != 0) return kExitFail;
-    return iInit == 0 ? kExitOk : kExitFail;
+    return kExitOk;
 }
 
 }  // namespace devcap_tool

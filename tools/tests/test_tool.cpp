@@ -18,9 +18,9 @@ TEST_F(ToolTest, ExitStatuses) {
         {{"dump", "--root", kExamples, "--device", "IPC-BROKEN-DEMO"}, 1, "", "stage 6 (patch file), code -1"},
         {{"dump", "--root", kExamples, "--device", "IPC-BROKEN-DEMO"}, 1, "", "Patch Json is Null."},
         {{"dump", "--root", m_strTmp + "/empty"}, 1, "", "stage 1 (hardware index)"},
-        {{"get", "--root", m_strTmp + "/empty", "CameraType"}, 1, "", ""},  // answers, but start-up failed
-        {{"get", "--root", kExamples, "--device", "IPC-BOX-8M", "Uart485DeviceNode", "4"}, 1, "", "-4"},
-        {{"get", "--root", kExamples, "--device", "IPC-BOX-8M", "AlarmInWithGpio", "-1"}, 0, "-4\n", ""},
+        {{"get", "--root", m_strTmp + "/empty", "CameraType"}, 1, "", "stage 1 (hardware index)"},
+        {{"get", "--root", kExamples, "--device", "IPC-BOX-8M", "Uart485DeviceNode", "4"}, 1, "", "(-4)"},
+        {{"get", "--root", kExamples, "--device", "IPC-BOX-8M", "AlarmInWithGpio", "-1"}, 1, "", "(-4)"},
         {{"get", "AlarmInWithGpo", "1"}, 2, "", "unknown query 'AlarmInWithGpo'"},
         {{"lint", "--root", kExamples, "IPC-BROKEN-DEMO"}, 1, "", ""},
         {{"lint", "--root", kExamples, "IPC-PTZ-D420X", "IPC-BOX-8M"}, 0, "", ""},
