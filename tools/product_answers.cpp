@@ -14,6 +14,9 @@ namespace {
 
 // The library's error level: what start-up's report is made of.
 constexpr int kLogError = 3;
+// About the number of answers of a product (371 when this was written): room
+// for them from the start.
+constexpr size_t kAnswersHint = 512;
 
 bool SameVal(const Val &a, const Val &b) {
     if (a.eType != b.eType || a.eKind != b.eKind || a.pVocab != b.pVocab) return false;
@@ -29,27 +32,33 @@ bool SameVal(const Val &a, const Val &b) {
     return true;
 }
 
-QueryAnswers Collect(const Query &q) {
+// Every combination of the argument values from argument ulArg on, the last
+// varying fastest.
+void Call(const Query &q, const QueryAnswers &qa, size_t ulArg, std::vector<ArgVal> &cur, std::vector<Answer> *pOut) {
+    if (ulArg == q.args.size()) {
+        pOut->push_back(q.call(cur));
+        return;
+    }
+    for (long long v : qa.argValues[ulArg]) {
+        cur[ulArg].ll = v;
+        Call(q, qa, ulArg + 1, cur, pOut);
+    }
+}
+
+// A query's argument values and answers; the answers are added to *pOut
+// (the view of them is set once all are in). cur has room for any query's
+// arguments.
+QueryAnswers Collect(const Query &q, std::vector<ArgVal> &cur, std::vector<Answer> *pOut) {
     QueryAnswers qa;
     qa.pQuery = &q;
-    size_t ulCombos = 1;
+    qa.argValues.reserve(q.args.size());
     for (const Arg &a : q.args) {
         std::vector<long long> values = a.dumpValues();
         // A count is passed once, with its one value.
-        if (!a.bIndex) values = {values.empty() ? 0 : values[0]};
-        ulCombos *= values.size();
+        if (!a.bIndex && values.size() != 1) values = {values.empty() ? 0 : values[0]};
         qa.argValues.push_back(std::move(values));
     }
-    qa.answers.reserve(ulCombos);
-    std::vector<ArgVal> cur(q.args.size());
-    for (size_t ulAt = 0; ulAt < ulCombos; ++ulAt) {
-        size_t ulRest = ulAt;
-        for (size_t i = q.args.size(); i-- > 0;) {
-            cur[i].ll = qa.argValues[i][ulRest % qa.argValues[i].size()];
-            ulRest /= qa.argValues[i].size();
-        }
-        qa.answers.push_back(q.call(cur));
-    }
+    Call(q, qa, 0, cur, pOut);
     return qa;
 }
 
@@ -91,9 +100,20 @@ ProductAnswers AnswersOf(const Options &opts) {
     // What the queries log is of no use to the reader unless -v is given;
     // start-up's errors are reported on their own.
     if (!opts.bVerbose) s.SetMuted(true);
-    for (const char *pcGroup : Groups())
-        for (const Query &q : Registry())
-            if (q.bDump && q.pcGroup == pcGroup) pa.queries.push_back(Collect(q));
+    std::vector<size_t> firsts;
+    pa.answers.reserve(kAnswersHint);
+    std::vector<ArgVal> cur;
+    for (const Query &q : Registry()) cur.resize(std::max(cur.size(), q.args.size()));
+    for (const char *pcGroup : Groups()) {
+        for (const Query &q : Registry()) {
+            if (!q.bDump || q.pcGroup != pcGroup) continue;
+            firsts.push_back(pa.answers.size());
+            pa.queries.push_back(Collect(q, cur, &pa.answers));
+        }
+    }
+    firsts.push_back(pa.answers.size());
+    for (size_t i = 0; i < pa.queries.size(); ++i)
+        pa.queries[i].answers = std::span<Answer>(pa.answers.data() + firsts[i], firsts[i + 1] - firsts[i]);
     return pa;
 }
 

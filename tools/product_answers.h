@@ -4,6 +4,7 @@
 // cannot disagree. Also the product folders of a tree.
 #pragma once
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -29,14 +30,22 @@ bool SameStartup(const StartupOutcome &a, const StartupOutcome &b);
 struct QueryAnswers {
     const Query *pQuery = nullptr;
     std::vector<std::vector<long long>> argValues;  // per argument, the values it was called with
-    std::vector<Answer> answers;
+    std::span<Answer> answers;                      // held by the product's answers
     // The argument values of answers[ulAt].
     std::vector<long long> ArgsAt(size_t ulAt) const;
 };
 
+// Move-only: the queries' answers are views of its one vector of answers.
 struct ProductAnswers {
     StartupOutcome startup;
     std::vector<QueryAnswers> queries;  // every query dump shows, in dump order
+    std::vector<Answer> answers;        // all of them, in the same order
+
+    ProductAnswers() = default;
+    ProductAnswers(ProductAnswers &&) = default;
+    ProductAnswers &operator=(ProductAnswers &&) = default;
+    ProductAnswers(const ProductAnswers &) = delete;
+    ProductAnswers &operator=(const ProductAnswers &) = delete;
 };
 
 // Run start-up as the options say (root, device name, equipment mode, tag

@@ -154,11 +154,11 @@ void PrintText(const std::vector<ProductDiff> &diffs, const Summary &s) {
                    x.bHasOld ? AnswerText(x.stOld).c_str() : "(absent)",
                    x.bHasNew ? AnswerText(x.stNew).c_str() : "(absent)");
     }
-    printf("%s%s: %d identical, %d changed (%s), %d added, %d removed; start-up newly fails in %d, "
+    if (s.iChanged + s.iAdded + s.iRemoved > 0) printf("\n");
+    printf("%s: %d identical, %d changed (%s), %d added, %d removed; start-up newly fails in %d, "
            "newly succeeds in %d\n",
-           s.iChanged + s.iAdded + s.iRemoved > 0 ? "\n" : "", Plural(static_cast<long long>(diffs.size()), "product").c_str(),
-           s.iIdentical, s.iChanged, Plural(s.llAnswers, "answer").c_str(), s.iAdded, s.iRemoved, s.iNewlyFailing,
-           s.iNewlySucceeding);
+           Plural(static_cast<long long>(diffs.size()), "product").c_str(), s.iIdentical, s.iChanged,
+           Plural(s.llAnswers, "answer").c_str(), s.iAdded, s.iRemoved, s.iNewlyFailing, s.iNewlySucceeding);
 }
 
 void PrintJson(const std::vector<std::pair<const char *, std::string>> &head, const std::vector<ProductDiff> &diffs,
@@ -261,17 +261,18 @@ int CmdDiff(const std::vector<std::string> &args) {
             n.strRoot = strNew;
             diffs.push_back(Compare(opts.strDevice, o, n));
         } else {
+            const std::vector<std::string> inOld = ProductFolders(strOld), inNew = ProductFolders(strNew);
+            auto In = [](const std::vector<std::string> &v, const std::string &p) {
+                return std::binary_search(v.begin(), v.end(), p);
+            };
             if (products.empty()) {
-                std::vector<std::string> a = ProductFolders(strOld), b = ProductFolders(strNew);
-                std::merge(a.begin(), a.end(), b.begin(), b.end(), std::back_inserter(products));
-                products.erase(std::unique(products.begin(), products.end()), products.end());
+                std::set_union(inOld.begin(), inOld.end(), inNew.begin(), inNew.end(), std::back_inserter(products));
                 if (products.empty()) return Usage("no product folder (holding hardwareindex.json) in either tree");
             }
             for (const std::string &p : products)
-                if (!IsProductFolder(strOld, p) && !IsProductFolder(strNew, p))
-                    return Usage("no product folder in either tree: ", p);
+                if (!In(inOld, p) && !In(inNew, p)) return Usage("no product folder in either tree: ", p);
             for (const std::string &p : products) {
-                bool bOld = IsProductFolder(strOld, p), bNew = IsProductFolder(strNew, p);
+                bool bOld = In(inOld, p), bNew = In(inNew, p);
                 if (bOld && bNew)
                     diffs.push_back(Compare(p, ProductOptions(opts, strOld, p), ProductOptions(opts, strNew, p)));
                 else

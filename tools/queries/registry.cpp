@@ -61,15 +61,20 @@ constexpr const char *kPatch = "patch";
 
 Answer One(Val v) {
     Answer a;
-    a.fields.push_back({"", std::move(v)});
+    a.fields.emplace_back().val = std::move(v);
     return a;
 }
 
-Answer WithRc(int iRc, std::vector<Field> fields) {
+// The fields are moved in, not copied: a list answer's values are not copied twice.
+template <typename... F>
+Answer WithRc(int iRc, F &&...fields) {
     Answer a;
     a.bHasRc = true;
     a.iRc = iRc;
-    if (iRc == 0) a.fields = std::move(fields);
+    if (iRc == 0) {
+        a.fields.reserve(sizeof...(F));
+        (a.fields.push_back(std::forward<F>(fields)), ...);
+    }
     return a;
 }
 
@@ -121,7 +126,7 @@ Query TextQ(const char *pcName, const char *pcGroup, const char *pcHelp, F f, in
     return Query{pcName, pcGroup, {}, pcHelp, true, [f, iSize](const Vals &) {
                      char acBuf[kTextBuf + 1] = {};
                      int iRc = f(acBuf, iSize);
-                     return WithRc(iRc, {{"", Val::Text(std::string(acBuf, strnlen(acBuf, iSize)))}});
+                     return WithRc(iRc, Field{"", Val::Text(std::string(acBuf, strnlen(acBuf, iSize)))});
                  }};
 }
 
@@ -130,7 +135,7 @@ Query TextIdx(const char *pcName, const char *pcGroup, Arg a, const char *pcHelp
     return Query{pcName, pcGroup, {a}, pcHelp, true, [f](const Vals &args) {
                      char acBuf[kTextBuf + 1] = {};
                      int iRc = f(args[0].ll, acBuf, kTextBuf);
-                     return WithRc(iRc, {{"", Val::Text(std::string(acBuf, strnlen(acBuf, kTextBuf)))}});
+                     return WithRc(iRc, Field{"", Val::Text(std::string(acBuf, strnlen(acBuf, kTextBuf)))});
                  }};
 }
 
@@ -145,7 +150,7 @@ Query ListQ(const char *pcName, const char *pcGroup, Arg a, Kind k, const Vocab 
                      std::vector<Val> items;
                      for (long long i = 0; iRc == 0 && i < n && i < kListMax; ++i)
                          items.push_back(Val::Int(static_cast<long long>(aBuf[i]), k, v));
-                     return WithRc(iRc, {{"", Val::List(std::move(items))}});
+                     return WithRc(iRc, Field{"", Val::List(std::move(items))});
                  }};
 }
 
@@ -154,9 +159,9 @@ Query I2cQ(const char *pcName, const char *pcGroup, const char *pcHelp, F f) {
     return Query{pcName, pcGroup, {}, pcHelp, true, [f](const Vals &) {
                      I2cInfo st{};
                      int iRc = f(&st);
-                     return WithRc(iRc, {{"val0", Val::Int(st.usVal0)},
-                                         {"val1", Val::Int(st.usVal1)},
-                                         {"val2", Val::Int(st.usVal2)}});
+                     return WithRc(iRc, Field{"val0", Val::Int(st.usVal0)},
+                                        Field{"val1", Val::Int(st.usVal1)},
+                                        Field{"val2", Val::Int(st.usVal2)});
                  }};
 }
 
@@ -165,9 +170,9 @@ Query PositionQ(const char *pcName, const char *pcGroup, const char *pcHelp, F f
     return Query{pcName, pcGroup, {}, pcHelp, true, [f](const Vals &) {
                      DevPosition x = 0, y = 0, z = 0;
                      int iRc = f(&x, &y, &z);
-                     return WithRc(iRc, {{"x", Val::Int(x, Kind::kEnum, &kPosition)},
-                                         {"y", Val::Int(y, Kind::kEnum, &kPosition)},
-                                         {"z", Val::Int(z, Kind::kEnum, &kPosition)}});
+                     return WithRc(iRc, Field{"x", Val::Int(x, Kind::kEnum, &kPosition)},
+                                        Field{"y", Val::Int(y, Kind::kEnum, &kPosition)},
+                                        Field{"z", Val::Int(z, Kind::kEnum, &kPosition)});
                  }};
 }
 
@@ -229,7 +234,7 @@ std::vector<Query> Build() {
                       [](const Vals &) {
                           unsigned int a = 0, b = 0;
                           int iRc = CAP_GetLensPinsNum(&a, &b);
-                          return WithRc(iRc, {{"A", Val::Int(a)}, {"B", Val::Int(b)}});
+                          return WithRc(iRc, Field{"A", Val::Int(a)}, Field{"B", Val::Int(b)});
                       }});
     q.push_back(Query{"LensPins", kBoard,
                       {Index("INDEX", 12, ArgType::kUInt), Arg{"GROUP", ArgType::kUInt, Upto(2)}},
@@ -245,7 +250,8 @@ std::vector<Query> Build() {
                               va.push_back(Val::Int(aiA[i], G));
                               vb.push_back(Val::Int(aiB[i], G));
                           }
-                          return WithRc(iRc, {{"A", Val::List(va)}, {"B", Val::List(vb)}});
+                          return WithRc(iRc, Field{"A", Val::List(std::move(va))},
+                                             Field{"B", Val::List(std::move(vb))});
                       }});
 
     // ---- alarm and serial ports -----------------------------------------
@@ -271,7 +277,7 @@ std::vector<Query> Build() {
                       [](const Vals &) {
                           unsigned int uiIn = 0, uiOut = 0;
                           int iRc = CAP_GetAlarmGpioNum(&uiIn, &uiOut);
-                          return WithRc(iRc, {{"in", Val::Int(uiIn)}, {"out", Val::Int(uiOut)}});
+                          return WithRc(iRc, Field{"in", Val::Int(uiIn)}, Field{"out", Val::Int(uiOut)});
                       }});
     q.push_back(I2cQ("AlarmInWithI2cInfo", kAlarm, "I2C attachment of the alarm inputs",
                      [](I2cInfo *p) { return CAP_GetAlarmInWithI2cInfo(p); }));
@@ -319,7 +325,7 @@ std::vector<Query> Build() {
                               for (int i = 0; i < CAP_UART_PORTS; ++i)
                                   items.push_back(Val::Text(std::string(
                                       acBuf + i * CAP_NODE_LEN, strnlen(acBuf + i * CAP_NODE_LEN, CAP_NODE_LEN))));
-                              return WithRc(iRc, {{"", Val::List(items)}});
+                              return WithRc(iRc, Field{"", Val::List(std::move(items))});
                           }});
     }
 
@@ -342,7 +348,7 @@ std::vector<Query> Build() {
                           std::vector<Val> items;
                           for (long long i = 0; iRc == 0 && i < n && i < kListMax; ++i)
                               items.push_back(Val::Int(aiBuf[i], G));
-                          return WithRc(iRc, {{"", Val::List(items)}});
+                          return WithRc(iRc, Field{"", Val::List(std::move(items))});
                       }});
     q.push_back(Value("IrcutNum", kOptics, N, nullptr, "number of IR-cut filters",
                       [] { return CAP_GetIrcutNum(); }));
@@ -364,7 +370,7 @@ std::vector<Query> Build() {
                           std::vector<Val> items;
                           for (long long i = 0; iRc == 0 && i < n && i < kListMax; ++i)
                               items.push_back(Val::Int(aiBuf[i], G));
-                          return WithRc(iRc, {{"", Val::List(items)}});
+                          return WithRc(iRc, Field{"", Val::List(std::move(items))});
                       }});
 
     // ---- video and audio ------------------------------------------------
@@ -542,7 +548,7 @@ std::vector<Query> Build() {
                       [](const Vals &a) {
                           int iMin = 0, iMax = 0;
                           int iRc = CAP_GetLedRange(a[0].ll, &iMin, &iMax);
-                          return WithRc(iRc, {{"min", Val::Int(iMin)}, {"max", Val::Int(iMax)}});
+                          return WithRc(iRc, Field{"min", Val::Int(iMin)}, Field{"max", Val::Int(iMax)});
                       }});
     q.push_back(ListQ<LedType>("LedTypeMul", kLeds, Count("COUNT", 10), E, &kLedType,
                                "LED types of the first COUNT slots",
@@ -562,15 +568,16 @@ std::vector<Query> Build() {
                               vMin.push_back(Val::Int(aiMin[i]));
                               vMax.push_back(Val::Int(aiMax[i]));
                           }
-                          return WithRc(iRc, {{"min", Val::List(vMin)}, {"max", Val::List(vMax)}});
+                          return WithRc(iRc, Field{"min", Val::List(std::move(vMin))},
+                                             Field{"max", Val::List(std::move(vMax))});
                       }});
     q.push_back(Query{"NearMidFarEnable", kLeds, {}, "near, middle and far enable bits", true,
                       [](const Vals &) {
                           unsigned short usNear = 0, usMid = 0, usFar = 0;
                           int iRc = CAP_GetNearMidFarEnable(&usNear, &usMid, &usFar);
-                          return WithRc(iRc, {{"near", Val::Int(usNear, Kind::kBool)},
-                                              {"mid", Val::Int(usMid, Kind::kBool)},
-                                              {"far", Val::Int(usFar, Kind::kBool)}});
+                          return WithRc(iRc, Field{"near", Val::Int(usNear, Kind::kBool)},
+                                              Field{"mid", Val::Int(usMid, Kind::kBool)},
+                                              Field{"far", Val::Int(usFar, Kind::kBool)});
                       }});
     q.push_back(Query{"MatchLedType", kLeds, {Arg{"WORD", ArgType::kText, Just(0), false}},
                       "LED type of an LED type word", false, [](const Vals &a) {

@@ -8,13 +8,20 @@ namespace {
 std::string Field(const std::string &s) {
     if (s.find_first_of(",\"\r\n") == std::string::npos) return s;
     std::string r = "\"";
-    for (char c : s) r += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return r + "\"";
+    for (char c : s) {
+        if (c == '"') r += '"';
+        r += c;
+    }
+    r += '"';
+    return r;
 }
 
 void Line(std::string &out, const std::vector<std::string> &cells) {
-    for (size_t i = 0; i < cells.size(); ++i) out += (i ? "," : "") + Field(cells[i]);
-    out += "\n";
+    for (size_t i = 0; i < cells.size(); ++i) {
+        if (i > 0) out += ',';
+        out += Field(cells[i]);
+    }
+    out += '\n';
 }
 
 }  // namespace

@@ -15,9 +15,13 @@ std::string Cell(const std::string &s) {
 }
 
 void Line(std::string &out, const std::vector<std::string> &cells) {
-    out += "|";
-    for (const std::string &c : cells) out += " " + Cell(c) + " |";
-    out += "\n";
+    out += '|';
+    for (const std::string &c : cells) {
+        out += ' ';
+        out += Cell(c);
+        out += " |";
+    }
+    out += '\n';
 }
 
 }  // namespace
