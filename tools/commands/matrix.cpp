@@ -36,6 +36,7 @@ const char kMatrixUsage[] =
     "  --equipment      equipment (factory) mode\n"
     "  --emmc           the electronic tag is on eMMC\n"
     "  -v, --verbose    show the library's log lines on standard error\n"
+    "(--device does not apply: each product is started by its folder name)\n"
     "\n"
     "exit status: 0 every product started up; 1 one failed (its row is still\n"
     "printed, with the failing stage); 2 usage error.\n";
