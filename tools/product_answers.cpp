@@ -14,8 +14,8 @@ namespace {
 
 // The library's error level: what start-up's report is made of.
 constexpr int kLogError = 3;
-// About the number of answers of a product (371 when this was written): room
-// for them from the start.
+// Room for the answers of a product from the start (the example tree's
+// products have 371 each).
 constexpr size_t kAnswersHint = 512;
 
 bool SameVal(const Val &a, const Val &b) {

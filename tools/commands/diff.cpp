@@ -107,6 +107,9 @@ ProductDiff OneSided(const std::string &strLabel, const Options &opts, bool bAdd
     return r;
 }
 
+// The members that say what was compared: the trees, or the tree and its two products.
+using Head = std::vector<std::pair<const char *, std::string>>;
+
 struct Summary {
     int iIdentical = 0, iChanged = 0, iAdded = 0, iRemoved = 0, iNewlyFailing = 0, iNewlySucceeding = 0;
     long long llAnswers = 0;
@@ -161,8 +164,7 @@ void PrintText(const std::vector<ProductDiff> &diffs, const Summary &s) {
            Plural(s.llAnswers, "answer").c_str(), s.iAdded, s.iRemoved, s.iNewlyFailing, s.iNewlySucceeding);
 }
 
-void PrintJson(const std::vector<std::pair<const char *, std::string>> &head, const std::vector<ProductDiff> &diffs,
-               const Summary &s) {
+void PrintJson(const Head &head, const std::vector<ProductDiff> &diffs, const Summary &s) {
     JsonOut out;
     out.BeginObject();
     for (const auto &[pcKey, strVal] : head) out.String(pcKey, strVal);
@@ -221,9 +223,60 @@ bool RootGiven(const std::vector<std::string> &args) {
     return false;
 }
 
-int Usage(const char *pcWhat, const std::string &strArg = "") {
+bool Usage(const char *pcWhat, const std::string &strArg = "") {
     fprintf(stderr, "devcap diff: %s%s\n", pcWhat, strArg.c_str());
-    return kExitUsage;
+    return false;
+}
+
+// Two products of one tree; false on a usage error (said on standard error).
+bool DiffPair(const Options &opts, const std::vector<std::string> &rest, std::vector<ProductDiff> *pDiffs,
+              Head *pHead) {
+    if (rest.size() != 2) return Usage("with --root, give two products to compare (see devcap diff --help)");
+    if (opts.bDevice) return Usage("--device does not apply to two products of one tree");
+    for (const std::string &p : rest)
+        if (!IsProductFolder(opts.strRoot, p)) return Usage("no product folder (holding hardwareindex.json): ", p);
+    *pHead = {{"root", opts.strRoot}, {"old", rest[0]}, {"new", rest[1]}};
+    pDiffs->push_back(Compare(rest[0] + " -> " + rest[1], ProductOptions(opts, opts.strRoot, rest[0]),
+                              ProductOptions(opts, opts.strRoot, rest[1])));
+    return true;
+}
+
+// The products of two trees (or the named ones, or the device --device
+// names); false on a usage error.
+bool DiffTrees(const Options &opts, const std::vector<std::string> &rest, std::vector<ProductDiff> *pDiffs,
+               Head *pHead) {
+    if (rest.size() < 2) return Usage("give two trees, OLD_ROOT and NEW_ROOT (see devcap diff --help)");
+    const std::string strOld = rest[0], strNew = rest[1];
+    for (const std::string &t : {strOld, strNew})
+        if (!IsDirectory(t)) return Usage("not a directory: ", t);
+    *pHead = {{"old", strOld}, {"new", strNew}};
+    std::vector<std::string> products(rest.begin() + 2, rest.end());
+    if (opts.bDevice) {
+        if (!products.empty()) return Usage("give either --device or products, not both");
+        Options o = opts, n = opts;
+        o.strRoot = strOld;
+        n.strRoot = strNew;
+        pDiffs->push_back(Compare(opts.strDevice, o, n));
+        return true;
+    }
+    const std::vector<std::string> inOld = ProductFolders(strOld), inNew = ProductFolders(strNew);
+    auto In = [](const std::vector<std::string> &v, const std::string &p) {
+        return std::binary_search(v.begin(), v.end(), p);
+    };
+    if (products.empty()) {
+        std::set_union(inOld.begin(), inOld.end(), inNew.begin(), inNew.end(), std::back_inserter(products));
+        if (products.empty()) return Usage("no product folder (holding hardwareindex.json) in either tree");
+    }
+    for (const std::string &p : products)
+        if (!In(inOld, p) && !In(inNew, p)) return Usage("no product folder in either tree: ", p);
+    for (const std::string &p : products) {
+        bool bOld = In(inOld, p), bNew = In(inNew, p);
+        if (bOld && bNew)
+            pDiffs->push_back(Compare(p, ProductOptions(opts, strOld, p), ProductOptions(opts, strNew, p)));
+        else
+            pDiffs->push_back(OneSided(p, ProductOptions(opts, bNew ? strNew : strOld, p), bNew));
+    }
+    return true;
 }
 
 }  // namespace
@@ -238,48 +291,9 @@ int CmdDiff(const std::vector<std::string> &args) {
         return kExitOk;
     }
     std::vector<ProductDiff> diffs;
-    std::vector<std::pair<const char *, std::string>> head;
-    if (RootGiven(args)) {
-        if (rest.size() != 2) return Usage("with --root, give two products to compare (see devcap diff --help)");
-        if (opts.bDevice) return Usage("--device does not apply to two products of one tree");
-        for (const std::string &p : rest)
-            if (!IsProductFolder(opts.strRoot, p)) return Usage("no product folder (holding hardwareindex.json): ", p);
-        head = {{"root", opts.strRoot}, {"old", rest[0]}, {"new", rest[1]}};
-        diffs.push_back(Compare(rest[0] + " -> " + rest[1], ProductOptions(opts, opts.strRoot, rest[0]),
-                                ProductOptions(opts, opts.strRoot, rest[1])));
-    } else {
-        if (rest.size() < 2) return Usage("give two trees, OLD_ROOT and NEW_ROOT (see devcap diff --help)");
-        const std::string strOld = rest[0], strNew = rest[1];
-        for (const std::string &t : {strOld, strNew})
-            if (!IsDirectory(t)) return Usage("not a directory: ", t);
-        head = {{"old", strOld}, {"new", strNew}};
-        std::vector<std::string> products(rest.begin() + 2, rest.end());
-        if (opts.bDevice) {
-            if (!products.empty()) return Usage("give either --device or products, not both");
-            Options o = opts, n = opts;
-            o.strRoot = strOld;
-            n.strRoot = strNew;
-            diffs.push_back(Compare(opts.strDevice, o, n));
-        } else {
-            const std::vector<std::string> inOld = ProductFolders(strOld), inNew = ProductFolders(strNew);
-            auto In = [](const std::vector<std::string> &v, const std::string &p) {
-                return std::binary_search(v.begin(), v.end(), p);
-            };
-            if (products.empty()) {
-                std::set_union(inOld.begin(), inOld.end(), inNew.begin(), inNew.end(), std::back_inserter(products));
-                if (products.empty()) return Usage("no product folder (holding hardwareindex.json) in either tree");
-            }
-            for (const std::string &p : products)
-                if (!In(inOld, p) && !In(inNew, p)) return Usage("no product folder in either tree: ", p);
-            for (const std::string &p : products) {
-                bool bOld = In(inOld, p), bNew = In(inNew, p);
-                if (bOld && bNew)
-                    diffs.push_back(Compare(p, ProductOptions(opts, strOld, p), ProductOptions(opts, strNew, p)));
-                else
-                    diffs.push_back(OneSided(p, ProductOptions(opts, bNew ? strNew : strOld, p), bNew));
-            }
-        }
-    }
+    Head head;
+    if (!(RootGiven(args) ? DiffPair(opts, rest, &diffs, &head) : DiffTrees(opts, rest, &diffs, &head)))
+        return kExitUsage;
     Summary s = Summarise(diffs);
     if (opts.bJson)
         PrintJson(head, diffs, s);
