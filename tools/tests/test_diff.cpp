@@ -159,8 +159,9 @@ TEST_F(DiffTest, JsonForCi) {
 // absent; JSON gives null.
 TEST_F(DiffTest, AnswerOnOneSideOnlyIsAbsentOnTheOther) {
     WriteProduct("P1");
+    const std::string strChannel = R"({"sensor": "imx327", "lens": "fixed"})";
     Write("/usr/bin/P1/hardwareindex.json",
-          R"({"board": "B1", "ISP_INFO": [{"sensor": "imx327", "lens": "fixed"}, {"sensor": "imx327", "lens": "fixed"}]})");
+          R"({"board": "B1", "ISP_INFO": [)" + strChannel + ", " + strChannel + "]}");
     const std::string strOld = m_strTmp + "/old";
     ASSERT_EQ(system(("cp -r " + Quote(Root()) + " " + Quote(strOld)).c_str()), 0);
     WriteProduct("P1");

@@ -230,7 +230,8 @@ TEST_F(MatrixTest, HtmlPageLoadsAndFiltersInABrowser) {
     EXPECT_EQ(Names(At(probe.p, {"wiper"})), std::vector<std::string>{"IPC-PTZ-D420X"});
     EXPECT_EQ(Names(At(probe.p, {"rs485"})),
               (std::vector<std::string>{"IPC-B540-IR", "IPC-BOX-8M", "IPC-BROKEN-DEMO", "IPC-PTZ-D420X"}));
-    EXPECT_EQ(Names(At(probe.p, {"rs485ok"})), (std::vector<std::string>{"IPC-B540-IR", "IPC-BOX-8M", "IPC-PTZ-D420X"}));
+    EXPECT_EQ(Names(At(probe.p, {"rs485ok"})),
+              (std::vector<std::string>{"IPC-B540-IR", "IPC-BOX-8M", "IPC-PTZ-D420X"}));
     EXPECT_EQ(Names(At(probe.p, {"named"})),
               (std::vector<std::string>{"product", "start-up", "IsWiperSupport", "AlarmInWithGpio(0)"}));
     // Among the products that start up, no alarm input sits on slots 4 to 7.
