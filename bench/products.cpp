@@ -27,12 +27,17 @@ void WriteFile(const fs::path &path, const std::string &text) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
 }
 
-std::string MakeRoot(const fs::path &tree, const std::string &name) {
+// The directory every root of a run is made in; empty when it cannot be made.
+const std::string &TempDir() {
     if (g_tempDir.empty()) {
         std::string tmpl = (fs::temp_directory_path() / "devcap-bench-XXXXXX").string();
-        if (mkdtemp(tmpl.data()) == nullptr) return {};
-        g_tempDir = tmpl;
+        if (mkdtemp(tmpl.data()) != nullptr) g_tempDir = tmpl;
     }
+    return g_tempDir;
+}
+
+std::string MakeRoot(const fs::path &tree, const std::string &name) {
+    if (TempDir().empty()) return {};
     fs::path root = fs::path(g_tempDir) / name;
     fs::create_directories(root / "tmp" / "sysinfo");
     WriteFile(root / "tmp" / "sysinfo" / "dev_name", name);
@@ -46,7 +51,8 @@ std::string MakeRoot(const fs::path &tree, const std::string &name) {
     return root.string();
 }
 
-// The files start-up parsed, from the paths it stored.
+}  // namespace
+
 std::vector<std::string> ParsedFiles(const std::string &root) {
     std::vector<std::string> files;
     const CapFiles &f = *g_pstCapFiles;
@@ -61,10 +67,7 @@ std::vector<std::string> ParsedFiles(const std::string &root) {
     return files;
 }
 
-}  // namespace
-
-std::vector<Product> DiscoverProducts(const std::string &tree) {
-    std::vector<Product> products;
+std::vector<std::string> ProductNames(const std::string &tree) {
     fs::path bin = fs::path(tree) / "usr" / "bin";
     std::error_code ec;
     std::vector<std::string> names;
@@ -73,7 +76,27 @@ std::vector<Product> DiscoverProducts(const std::string &tree) {
             names.push_back(entry.path().filename().string());
     }
     std::sort(names.begin(), names.end());
-    for (const auto &name : names) {
+    return names;
+}
+
+std::string MakeManyProductTree(const std::string &tree, const std::string &name, int iCopies) {
+    if (TempDir().empty()) return {};
+    fs::path from(tree), root = fs::path(g_tempDir) / name;
+    std::error_code ec;
+    fs::create_directories(root / "usr" / "bin", ec);
+    fs::copy(from / "usr" / "bin" / "hardware", root / "usr" / "bin" / "hardware", fs::copy_options::recursive, ec);
+    fs::copy(from / "tmp", root / "tmp", fs::copy_options::recursive, ec);
+    if (fs::exists(from / "dev")) fs::copy(from / "dev", root / "dev", fs::copy_options::recursive, ec);
+    for (const auto &product : ProductNames(tree))
+        for (int i = 1; i <= iCopies; ++i)
+            fs::copy(from / "usr" / "bin" / product, root / "usr" / "bin" / (product + "-" + std::to_string(i)),
+                     fs::copy_options::recursive, ec);
+    return root.string();
+}
+
+std::vector<Product> DiscoverProducts(const std::string &tree) {
+    std::vector<Product> products;
+    for (const auto &name : ProductNames(tree)) {
         Product p;
         p.name = name;
         p.root = MakeRoot(tree, name);

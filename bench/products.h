@@ -21,6 +21,19 @@ struct Product {
 // on each to learn which files it parses.
 std::vector<Product> DiscoverProducts(const std::string &tree);
 
+// The product folders (holding hardwareindex.json) under TREE/usr/bin, sorted.
+std::vector<std::string> ProductNames(const std::string &tree);
+
+// A tree of many products, for the benchmarks of whole trees: TREE's shared
+// capability files, tag and serial number, and each of its product folders
+// copied iCopies times as PRODUCT-1 ... PRODUCT-iCopies. Made under the
+// temporary directory as NAME; empty when it cannot be made.
+std::string MakeManyProductTree(const std::string &tree, const std::string &name, int iCopies);
+
+// The host paths of the files the last start-up parsed, in order, from the
+// paths it stored in the record (under ROOT).
+std::vector<std::string> ParsedFiles(const std::string &root);
+
 // Point the library and the platform at a product's root and run start-up.
 int InitProduct(const Product &product);
 
@@ -34,7 +47,7 @@ void ParseFiles(const std::vector<std::string> &files);
 // sequence must pay.
 void IdentityReads(const Product &product);
 
-// Remove the temporary roots.
+// Remove the temporary roots and trees.
 void RemoveProductRoots();
 
 }  // namespace bench

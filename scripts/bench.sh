@@ -7,6 +7,9 @@
 #   scripts/bench.sh --instructions [--root=TREE]
 #       the same start-up comparison in instructions counted by callgrind:
 #       slower, but the machine's load does not move it.
+#   scripts/bench.sh --diff [--root=TREE] [--copies=N]
+#       devcap diff of two trees of 1,000 products (N copies of each product
+#       of TREE; default 200) against json-c alone parsing their files.
 #
 # Installs missing Debian packages (as root). Environment: BUILD_DIR (default
 # build-bench), JOBS (default nproc). Benchmark options are Google Benchmark's,
@@ -16,10 +19,12 @@ cd "$(dirname "$0")/.."
 . scripts/deps.sh
 
 INSTRUCTIONS=0
+DIFF=0
 ROUNDS=10
 ARGS=()
 for arg in "$@"; do
     case "$arg" in
+        --diff) DIFF=1 ;;
         --instructions) INSTRUCTIONS=1 ;;
         --instructions=*) INSTRUCTIONS=1; ROUNDS=${arg#--instructions=} ;;
         *) ARGS+=("$arg") ;;
@@ -32,12 +37,18 @@ deps_install "${PACKAGES[@]}"
 
 BUILD_DIR=${BUILD_DIR:-build-bench}
 cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DDEVCAP_BUILD_BENCH=ON -DDEVCAP_BUILD_TESTS=OFF -DDEVCAP_BUILD_TOOLS=OFF >/dev/null
-cmake --build "$BUILD_DIR" -j "${JOBS:-$(nproc)}" --target devcap_bench
-BENCH="$BUILD_DIR/bench/devcap_bench"
+    -DDEVCAP_BUILD_BENCH=ON -DDEVCAP_BUILD_TESTS=OFF -DDEVCAP_BUILD_TOOLS=ON >/dev/null
+TARGET=devcap_bench
+[ "$DIFF" = 1 ] && TARGET=devcap_bench_diff
+cmake --build "$BUILD_DIR" -j "${JOBS:-$(nproc)}" --target "$TARGET"
+BENCH="$BUILD_DIR/bench/$TARGET"
 
 cpu=$(awk -F': ' '/^model name/ && !n++ { print $2 }' /proc/cpuinfo)
 echo "machine: $(nproc) cores, ${cpu:-unknown CPU}, load average $(cut -d' ' -f1-3 /proc/loadavg)"
+
+if [ "$DIFF" = 1 ]; then
+    exec "$BENCH" ${ARGS[@]+"${ARGS[@]}"} --benchmark_repetitions=3
+fi
 
 if [ "$INSTRUCTIONS" = 0 ]; then
     # Three runs of each benchmark unless told otherwise; the summary takes the

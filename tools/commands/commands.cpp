@@ -8,6 +8,8 @@ const std::vector<Command> &Commands() {
         {"dump", CmdDump, "run start-up and print every answer of every query"},
         {"get", CmdGet, "call one query by name and print its answer"},
         {"lint", CmdLint, "check product folders: start-up result and every finding"},
+        {"diff", CmdDiff, "what each product answers differently in two trees (or two products)"},
+        {"matrix", CmdMatrix, "one row per product, one column per answer: csv, md, json, html"},
     };
     return kCommands;
 }

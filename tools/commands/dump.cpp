@@ -2,6 +2,7 @@
 #include <stdio.h>
 
 #include "commands/commands.h"
+#include "product_answers.h"
 #include "report/answers.h"
 
 namespace devcap_tool {
@@ -34,23 +35,19 @@ bool IsCompact(const Answer &a) {
            a.fields[0].val.eType != Val::Type::kList;
 }
 
-void DumpJson(JsonOut &out, const Query &q, size_t ulArg, std::vector<ArgVal> &cur, const std::string &strKey) {
-    if (ulArg == q.args.size()) {
-        AnswerJson(out, strKey, q.call(cur));
+// One query's answers, taken in their order (*pulNext counts them): an index
+// becomes an array level, a count passes its one value.
+void DumpJson(JsonOut &out, const QueryAnswers &qa, size_t ulArg, size_t *pulNext, const std::string &strKey) {
+    if (ulArg == qa.argValues.size()) {
+        AnswerJson(out, strKey, qa.answers[(*pulNext)++]);
         return;
     }
-    const Arg &a = q.args[ulArg];
-    std::vector<long long> values = a.dumpValues();
-    if (!a.bIndex) {
-        cur[ulArg].ll = values.empty() ? 0 : values[0];
-        DumpJson(out, q, ulArg + 1, cur, strKey);
+    if (!qa.pQuery->args[ulArg].bIndex) {
+        DumpJson(out, qa, ulArg + 1, pulNext, strKey);
         return;
     }
     out.BeginArray(strKey);
-    for (long long v : values) {
-        cur[ulArg].ll = v;
-        DumpJson(out, q, ulArg + 1, cur, "");
-    }
+    for (size_t i = 0; i < qa.argValues[ulArg].size(); ++i) DumpJson(out, qa, ulArg + 1, pulNext, "");
     out.EndArray();
 }
 
@@ -61,41 +58,34 @@ void Line(const std::string &strLabel, const std::string &strValue) {
 // Text lines of one query: every combination of its arguments; when the
 // last argument is an index and every answer is one plain value, the values
 // for that index stand on one line as NAME(..., *).
-void DumpText(const Query &q, size_t ulArg, std::vector<ArgVal> &cur, const std::string &strPrefix) {
+void DumpText(const QueryAnswers &qa, size_t ulArg, size_t *pulNext, const std::string &strPrefix) {
+    const Query &q = *qa.pQuery;
     auto Label = [&](const std::string &strLast) {
         std::string s = strPrefix;
         if (!strLast.empty()) s += (s.empty() ? "" : ", ") + strLast;
         return s.empty() ? q.strName : q.strName + "(" + s + ")";
     };
     if (ulArg == q.args.size()) {
-        Line(Label(""), AnswerText(q.call(cur)));
+        Line(Label(""), AnswerText(qa.answers[(*pulNext)++]));
         return;
     }
-    const Arg &a = q.args[ulArg];
-    std::vector<long long> values = a.dumpValues();
+    const std::vector<long long> &values = qa.argValues[ulArg];
     std::string strSep = strPrefix.empty() ? "" : ", ";
-    if (!a.bIndex || ulArg + 1 < q.args.size()) {
-        for (long long v : values) {
-            cur[ulArg].ll = v;
-            DumpText(q, ulArg + 1, cur, strPrefix + strSep + std::to_string(v));
-        }
+    if (!q.args[ulArg].bIndex || ulArg + 1 < q.args.size()) {
+        for (long long v : values) DumpText(qa, ulArg + 1, pulNext, strPrefix + strSep + std::to_string(v));
         return;
     }
-    std::vector<Answer> answers;
+    const Answer *pFirst = qa.answers.data() + *pulNext;
+    *pulNext += values.size();
     bool bCompact = true;
-    for (long long v : values) {
-        cur[ulArg].ll = v;
-        answers.push_back(q.call(cur));
-        bCompact = bCompact && IsCompact(answers.back());
-    }
+    for (size_t i = 0; i < values.size(); ++i) bCompact = bCompact && IsCompact(pFirst[i]);
     if (bCompact) {
         std::string s = "[";
-        for (size_t i = 0; i < answers.size(); ++i)
-            s += (i ? ", " : "") + ValText(answers[i].fields[0].val);
+        for (size_t i = 0; i < values.size(); ++i) s += (i ? ", " : "") + ValText(pFirst[i].fields[0].val);
         Line(Label("*"), s + "]");
         return;
     }
-    for (size_t i = 0; i < answers.size(); ++i) Line(Label(std::to_string(values[i])), AnswerText(answers[i]));
+    for (size_t i = 0; i < values.size(); ++i) Line(Label(std::to_string(values[i])), AnswerText(pFirst[i]));
 }
 
 }  // namespace
@@ -113,21 +103,18 @@ int CmdDump(const std::vector<std::string> &args) {
         fprintf(stderr, "devcap dump: unexpected argument '%s'\n", rest[0].c_str());
         return kExitUsage;
     }
-    Session s(opts);
-    int iRc = s.Init();
-    // The queries below log nothing the reader needs unless -v is given;
-    // start-up's errors are reported on their own.
-    if (!opts.bVerbose) s.SetMuted(true);
+    ProductAnswers pa = AnswersOf(opts);
+    const int iRc = pa.startup.iResult;
     if (opts.bJson) {
         JsonOut out;
         out.BeginObject();
-        StartupJson(out, s);
+        StartupJson(out, pa.startup);
         for (const char *pcGroup : Groups()) {
             out.BeginObject(pcGroup);
-            for (const Query &q : Registry()) {
-                if (!q.bDump || q.pcGroup != pcGroup) continue;
-                std::vector<ArgVal> cur(q.args.size());
-                DumpJson(out, q, 0, cur, q.strName);
+            for (const QueryAnswers &qa : pa.queries) {
+                if (qa.pQuery->pcGroup != pcGroup) continue;
+                size_t ulNext = 0;
+                DumpJson(out, qa, 0, &ulNext, qa.pQuery->strName);
             }
             out.EndObject();
         }
@@ -137,16 +124,16 @@ int CmdDump(const std::vector<std::string> &args) {
         printf("start-up: %s (%d)\n", iRc == 0 ? "ok" : "FAILED", iRc);
         for (const char *pcGroup : Groups()) {
             printf("\n%s\n", pcGroup);
-            for (const Query &q : Registry()) {
-                if (!q.bDump || q.pcGroup != pcGroup) continue;
-                std::vector<ArgVal> cur(q.args.size());
-                DumpText(q, 0, cur, "");
+            for (const QueryAnswers &qa : pa.queries) {
+                if (qa.pQuery->pcGroup != pcGroup) continue;
+                size_t ulNext = 0;
+                DumpText(qa, 0, &ulNext, "");
             }
         }
     }
     fflush(stdout);
     if (iRc != 0) {
-        fputs(s.FailureReport().c_str(), stderr);
+        fputs(pa.startup.strReport.c_str(), stderr);
         return kExitFail;
     }
     return kExitOk;

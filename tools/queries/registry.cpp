@@ -61,15 +61,20 @@ constexpr const char *kPatch = "patch";
 
 Answer One(Val v) {
     Answer a;
-    a.fields.push_back({"", std::move(v)});
+    a.fields.emplace_back().val = std::move(v);
     return a;
 }
 
-Answer WithRc(int iRc, std::vector<Field> fields) {
+// The fields are moved in, not copied: a list answer's values are not copied twice.
+template <typename... F>
+Answer WithRc(int iRc, F &&...fields) {
     Answer a;
     a.bHasRc = true;
     a.iRc = iRc;
-    if (iRc == 0) a.fields = std::move(fields);
+    if (iRc == 0) {
+        a.fields.reserve(sizeof...(F));
+        (a.fields.push_back(std::forward<F>(fields)), ...);
+    }
     return a;
 }
 
@@ -121,7 +126,7 @@ Query TextQ(const char *pcName, const char *pcGroup, const char *pcHelp, F f, in
     return Query{pcName, pcGroup, {}, pcHelp, true, [f, iSize](const Vals &) {
                      char acBuf[kTextBuf + 1] = {};
                      int iRc = f(acBuf, iSize);
-                     return WithRc(iRc, {{"", Val::Text(std::string(acBuf, strnlen(acBuf, iSize)))}});
+                     return WithRc(iRc, Field{"", Val::Text(std::string(acBuf, strnlen(acBuf, iSize)))});
                  }};
 }
 
@@ -130,7 +135,7 @@ Query TextIdx(const char *pcName, const char *pcGroup, Arg a, const char *pcHelp
     return Query{pcName, pcGroup, {a}, pcHelp, true, [f](const Vals &args) {
                      char acBuf[kTextBuf + 1] = {};
                      int iRc = f(args[0].ll, acBuf, kTextBuf);
-                     return WithRc(iRc, {{"", Val::Text(std::string(acBuf, strnlen(acBuf, kTextBuf)))}});
+                     return WithRc(iRc, Field{"", Val::Text(std::string(acBuf, strnlen(acBuf, kTextBuf)))});
                  }};
 }
 
@@ -145,7 +150,7 @@ Query ListQ(const char *pcName, const char *pcGroup, Arg a, Kind k, const Vocab 
                      std::vector<Val> items;
                      for (long long i = 0; iRc == 0 && i < n && i < kListMax; ++i)
                          items.push_back(Val::Int(static_cast<long long>(aBuf[i]), k, v));
-                     return WithRc(iRc, {{"", Val::List(std::move(items))}});
+                     return WithRc(iRc, Field{"", Val::List(std::move(items))});
                  }};
 }
 
@@ -169,7 +174,7 @@ Query GridQ(const char *pcName, const char *pcGroup, Arg rows, Arg cols, const c
                      std::vector<Val> items;
                      for (long long i = 0; iRc == 0 && i < n && i < kListMax; ++i)
                          items.push_back(Val::Int(aiBuf[i], Kind::kGpio));
-                     return WithRc(iRc, {{"", Val::List(items)}});
+                     return WithRc(iRc, Field{"", Val::List(std::move(items))});
                  }};
 }
 
@@ -181,7 +186,7 @@ Query PairQ(const char *pcName, const char *pcGroup, std::vector<Arg> args, cons
     return Query{pcName, pcGroup, std::move(args), pcHelp, true, [f, pcA, pcB](const Vals &a) {
                      T tA = 0, tB = 0;
                      int iRc = f(a, &tA, &tB);
-                     return WithRc(iRc, {{pcA, Val::Int(tA)}, {pcB, Val::Int(tB)}});
+                     return WithRc(iRc, Field{pcA, Val::Int(tA)}, Field{pcB, Val::Int(tB)});
                  }};
 }
 
@@ -198,7 +203,7 @@ Query ListPairQ(const char *pcName, const char *pcGroup, Arg a, Kind k, const ch
                          va.push_back(Val::Int(aiA[i], k));
                          vb.push_back(Val::Int(aiB[i], k));
                      }
-                     return WithRc(iRc, {{pcA, Val::List(va)}, {pcB, Val::List(vb)}});
+                     return WithRc(iRc, Field{pcA, Val::List(std::move(va))}, Field{pcB, Val::List(std::move(vb))});
                  }};
 }
 
@@ -207,9 +212,9 @@ Query I2cQ(const char *pcName, const char *pcGroup, const char *pcHelp, F f) {
     return Query{pcName, pcGroup, {}, pcHelp, true, [f](const Vals &) {
                      I2cInfo st{};
                      int iRc = f(&st);
-                     return WithRc(iRc, {{"val0", Val::Int(st.usVal0)},
-                                         {"val1", Val::Int(st.usVal1)},
-                                         {"val2", Val::Int(st.usVal2)}});
+                     return WithRc(iRc, Field{"val0", Val::Int(st.usVal0)},
+                                        Field{"val1", Val::Int(st.usVal1)},
+                                        Field{"val2", Val::Int(st.usVal2)});
                  }};
 }
 
@@ -218,9 +223,9 @@ Query PositionQ(const char *pcName, const char *pcGroup, const char *pcHelp, F f
     return Query{pcName, pcGroup, {}, pcHelp, true, [f](const Vals &) {
                      DevPosition x = 0, y = 0, z = 0;
                      int iRc = f(&x, &y, &z);
-                     return WithRc(iRc, {{"x", Val::Int(x, Kind::kEnum, &kPosition)},
-                                         {"y", Val::Int(y, Kind::kEnum, &kPosition)},
-                                         {"z", Val::Int(z, Kind::kEnum, &kPosition)}});
+                     return WithRc(iRc, Field{"x", Val::Int(x, Kind::kEnum, &kPosition)},
+                                        Field{"y", Val::Int(y, Kind::kEnum, &kPosition)},
+                                        Field{"z", Val::Int(z, Kind::kEnum, &kPosition)});
                  }};
 }
 
@@ -359,7 +364,7 @@ std::vector<Query> Build() {
                               for (int i = 0; i < CAP_UART_PORTS; ++i)
                                   items.push_back(Val::Text(std::string(
                                       acBuf + i * CAP_NODE_LEN, strnlen(acBuf + i * CAP_NODE_LEN, CAP_NODE_LEN))));
-                              return WithRc(iRc, {{"", Val::List(items)}});
+                              return WithRc(iRc, Field{"", Val::List(std::move(items))});
                           }});
     }
 
@@ -585,9 +590,9 @@ std::vector<Query> Build() {
                       [](const Vals &) {
                           unsigned short usNear = 0, usMid = 0, usFar = 0;
                           int iRc = CAP_GetNearMidFarEnable(&usNear, &usMid, &usFar);
-                          return WithRc(iRc, {{"near", Val::Int(usNear, Kind::kBool)},
-                                              {"mid", Val::Int(usMid, Kind::kBool)},
-                                              {"far", Val::Int(usFar, Kind::kBool)}});
+                          return WithRc(iRc, Field{"near", Val::Int(usNear, Kind::kBool)},
+                                              Field{"mid", Val::Int(usMid, Kind::kBool)},
+                                              Field{"far", Val::Int(usFar, Kind::kBool)});
                       }});
     q.push_back(Query{"MatchLedType", kLeds, {Arg{"WORD", ArgType::kText, Just(0), false}},
                       "LED type of an LED type word", false, [](const Vals &a) {

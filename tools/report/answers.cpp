@@ -47,21 +47,18 @@ void AnswerJson(JsonOut &out, const std::string &strKey, const Answer &a) {
     out.EndObject();
 }
 
-void StartupJson(JsonOut &out, const Session &s) {
-    out.BeginObject("startup");
-    out.Int("result", s.InitResult());
-    const Stage *pst = s.FailedStage();
-    if (pst != nullptr) {
-        out.Int("stage", pst->iNumber);
-        out.String("stageName", pst->pcWhat);
+void StartupJson(JsonOut &out, const StartupOutcome &st, const std::string &strKey) {
+    out.BeginObject(strKey);
+    out.Int("result", st.iResult);
+    if (st.pstStage != nullptr) {
+        out.Int("stage", st.pstStage->iNumber);
+        out.String("stageName", st.pstStage->pcWhat);
     } else {
         out.Null("stage");
         out.Null("stageName");
     }
     out.BeginArray("errors");
-    if (s.InitResult() != 0)
-        for (const LogLine &l : s.InitLog())
-            if (l.iLevel == 3) out.String("", l.strText);
+    for (const std::string &strError : st.errors) out.String("", strError);
     out.EndArray();
     out.EndObject();
 }

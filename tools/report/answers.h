@@ -3,15 +3,15 @@
 
 #include <string>
 
+#include "product_answers.h"
 #include "queries/registry.h"
 #include "report/json_out.h"
-#include "session.h"
 
 namespace devcap_tool {
 
 void ValJson(JsonOut &out, const std::string &strKey, const Val &v);
 void AnswerJson(JsonOut &out, const std::string &strKey, const Answer &a);
-// The start-up result as a JSON member "startup".
-void StartupJson(JsonOut &out, const Session &s);
+// The start-up result as a JSON member (by default "startup").
+void StartupJson(JsonOut &out, const StartupOutcome &st, const std::string &strKey = "startup");
 
 }  // namespace devcap_tool

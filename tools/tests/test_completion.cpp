@@ -50,7 +50,7 @@ TEST_F(CompletionTest, CommandsOptionsProductsAndQueries) {
         // Commands, as --commands gives them, also after options and for help.
         {{"g"}, {"get"}},
         {{"--root", e, "l"}, {"lint"}},
-        {{"help", "d"}, {"dump"}},
+        {{"help", "d"}, {"diff", "dump"}},
         {{"--ver"}, {"--version"}},
         // A command's options, from its help.
         {{"get", "--r"}, {"--raw", "--root"}},
