@@ -10,6 +10,7 @@ const std::vector<Command> &Commands() {
         {"lint", CmdLint, "check product folders: start-up result and every finding"},
         {"diff", CmdDiff, "what each product answers differently in two trees (or two products)"},
         {"matrix", CmdMatrix, "one row per product, one column per answer: csv, md, json, html"},
+        {"schema", CmdSchema, "print the JSON Schema or the reference of a capability file kind"},
     };
     return kCommands;
 }

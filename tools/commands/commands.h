@@ -16,6 +16,7 @@ int CmdDump(const std::vector<std::string> &args);
 int CmdGet(const std::vector<std::string> &args);
 int CmdLint(const std::vector<std::string> &args);
 int CmdMatrix(const std::vector<std::string> &args);
+int CmdSchema(const std::vector<std::string> &args);
 
 // Every command, in the order `devcap --help` lists them.
 struct Command {
