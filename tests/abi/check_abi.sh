@@ -31,8 +31,8 @@ fi
 
 undefined=$(echo "$syms" | awk '$1 ~ /^[0-9]+:$/ && $7 == "UND" && $8 != "" { print $5, $8 }')
 for s in LOG_SetLevel LOG_EnumToStr LOG_Msg SYS_IsEquipmentMode SYS_MEM_GetType SYS_MEM_Read; do
-    echo "$undefined" | grep -q " $s\$" || problem "platform symbol $s is not an undefined reference"
-    echo "$exported" | grep -q "^$s " && problem "platform symbol $s is defined by the library"
+    grep -q " $s\$" <<<"$undefined" || problem "platform symbol $s is not an undefined reference"
+    grep -q "^$s " <<<"$exported" && problem "platform symbol $s is defined by the library"
 done
 while read -r bind name; do
     [ -z "$name" ] && continue
@@ -47,8 +47,8 @@ while read -r bind name; do
 done <<<"$undefined"
 
 needed=$("$readelf" -d -W "$lib" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p' | LC_ALL=C sort)
-echo "$needed" | grep -q '^libjson-c\.so\.[0-9]*$' || problem "json-c is not NEEDED"
-echo "$needed" | grep -qx 'libc\.so\.6' || problem "libc is not NEEDED"
+grep -q '^libjson-c\.so\.[0-9]*$' <<<"$needed" || problem "json-c is not NEEDED"
+grep -qx 'libc\.so\.6' <<<"$needed" || problem "libc is not NEEDED"
 others=$(echo "$needed" | grep -v -e '^libjson-c\.so\.[0-9]*$' -e '^libc\.so\.6$' || true)
 [ -z "$others" ] || problem "NEEDED beyond json-c and libc: $others"
 
