@@ -94,7 +94,8 @@ run_native() {
 }
 
 run_packages() {
-    deps_install "${BASE_PACKAGES[@]}" dpkg-dev lintian
+    # file: CPack runs it to find the ELF files dpkg-shlibdeps is given.
+    deps_install "${BASE_PACKAGES[@]}" dpkg-dev file lintian
     local dir=${DEB_BUILD_DIR:-build-deb} debs=$WORK/debs root=$WORK/unpacked
     log "Debian packages from $dir"
     cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
