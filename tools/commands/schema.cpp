@@ -33,7 +33,7 @@ const char kSchemaUsage[] =
     "                   file name with .schema.json (cap_board.schema.json)\n"
     "  --reference      print the file-format reference (Markdown) instead\n"
     "\n"
-    "exit status: 0 success; 1 a file could not be written; 2 usage error.\n";
+    "exit status: 0 success; 1 DIR could not be made or a file written; 2 usage error.\n";
 
 // DIR and its parents are made as needed, as mkdir -p does.
 int WriteAll(const std::string &strDir) {
