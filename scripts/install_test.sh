@@ -24,7 +24,7 @@ top=$PWD
 . scripts/deps.sh
 
 JOBS=${JOBS:-$(nproc)}
-BASE_PACKAGES=(cmake ninja-build g++ pkg-config libjson-c-dev make)
+BASE_PACKAGES=(cmake ninja-build g++ pkg-config libjson-c-dev nlohmann-json3-dev make)
 EXAMPLES=$top/examples/rootfs
 
 log() { echo "=== install test: $*" >&2; }
@@ -94,7 +94,8 @@ run_native() {
 }
 
 run_packages() {
-    deps_install "${BASE_PACKAGES[@]}" dpkg-dev lintian
+    # file: CPack runs it to find the ELF files dpkg-shlibdeps is given.
+    deps_install "${BASE_PACKAGES[@]}" dpkg-dev file lintian
     local dir=${DEB_BUILD_DIR:-build-deb} debs=$WORK/debs root=$WORK/unpacked
     log "Debian packages from $dir"
     cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \

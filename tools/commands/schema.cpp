@@ -2,6 +2,7 @@
 // file-format reference, both generated from the model.
 #include <stdio.h>
 
+#include <filesystem>
 #include <fstream>
 
 #include "commands/commands.h"
@@ -28,13 +29,20 @@ const char kSchemaUsage[] =
     "name is accepted too.\n"
     "\n"
     "options:\n"
-    "  --out DIR        write every schema into DIR, as KIND's file name with\n"
-    "                   .schema.json (cap_board.schema.json)\n"
+    "  --out DIR        write every schema into DIR (made if missing), as KIND's\n"
+    "                   file name with .schema.json (cap_board.schema.json)\n"
     "  --reference      print the file-format reference (Markdown) instead\n"
     "\n"
-    "exit status: 0 success; 1 a file could not be written; 2 usage error.\n";
+    "exit status: 0 success; 1 DIR could not be made or a file written; 2 usage error.\n";
 
+// DIR and its parents are made as needed, as mkdir -p does.
 int WriteAll(const std::string &strDir) {
+    std::error_code ec;
+    std::filesystem::create_directories(strDir, ec);
+    if (ec) {
+        fprintf(stderr, "devcap schema: cannot make %s: %s\n", strDir.c_str(), ec.message().c_str());
+        return kExitFail;
+    }
     for (const model::FileModel &f : model::Files()) {
         const std::string strPath = strDir + "/" + SchemaFileName(f);
         std::ofstream out(strPath, std::ios::binary);

@@ -43,15 +43,20 @@ TEST_F(SchemaTest, UsageAndKinds) {
     EXPECT_TRUE(Has(bad.strErr, "no file kind 'camera'")) << bad.strErr;
     EXPECT_EQ(Run({"schema", "board", "lens"}).iStatus, 2);
     EXPECT_EQ(Run({"schema", "--frobnicate"}).iStatus, 2);
+    // A folder that cannot be made: status 1.
+    std::ofstream(m_strTmp + "/file") << "x";
+    Result blocked = Run({"schema", "--out", m_strTmp + "/file/schemas"});
+    EXPECT_EQ(blocked.iStatus, 1);
+    EXPECT_TRUE(Has(blocked.strErr, "cannot make " + m_strTmp + "/file/schemas")) << blocked.strErr;
     Result help = Run({"schema", "--help"});
     EXPECT_EQ(help.iStatus, 0);
     EXPECT_TRUE(Has(help.strOut, "usage: devcap schema")) << help.strOut;
 }
 
-// The schemas as a user writes them out, run through the validator.
+// The schemas as a user writes them out (into a folder --out makes), run
+// through the validator.
 TEST_F(SchemaTest, ValidatorAcceptsTheProductsAndFindsThePlantedMistakes) {
-    const std::string strDir = m_strTmp + "/schemas";
-    ASSERT_EQ(system(("mkdir -p " + Quote(strDir)).c_str()), 0);
+    const std::string strDir = m_strTmp + "/editor/schemas";
     Result w = Run({"schema", "--out", strDir});
     ASSERT_EQ(w.iStatus, 0) << w.strErr;
     Result ref = Run({"schema", "--reference"});
