@@ -88,7 +88,7 @@ bool IsIdentity(const LogLine &l) {
 
 bool IsStageFailure(const LogLine &l) {
     for (const Stage &st : Stages())
-        if (l.strText == st.pcFailMsg) return true;
+        if (l.Is(st.pcFailMsg)) return true;
     return false;
 }
 
