@@ -1,0 +1,57 @@
+// file-name: files and folders whose names nearly match those the device
+// looks for (hardwareIndex.json, cap_borad.json, hardware/sensors): the
+// device never reads them.
+#include "checks/checks.h"
+
+namespace devcap_tool::lint {
+
+namespace {
+
+// A near miss: the same letters in another case, or a few edits away
+// (fewer for short names). Backups ("~") and hidden files are no misses.
+bool NearlyMatches(const std::string &strName, const std::string &strWanted) {
+    if (strName == strWanted || strName.empty() || strName[0] == '.' || strName.back() == '~') return false;
+    const size_t ulMax = strWanted.size() >= 10 ? 2 : 1;
+    return EditDistance(strName, strWanted, true) <= ulMax;
+}
+
+bool Contains(const std::vector<std::string> &names, const std::string &strName) {
+    for (const std::string &n : names)
+        if (n == strName) return true;
+    return false;
+}
+
+void CheckFolder(const std::string &strRoot, const std::string &strDevFolder, const std::vector<std::string> &wanted,
+                 FindingSink &sink) {
+    const std::vector<std::string> names = ListFolder(strRoot, strDevFolder);
+    for (const std::string &n : names) {
+        for (const std::string &w : wanted) {
+            if (!NearlyMatches(n, w)) continue;
+            std::string strMsg = "\"" + n + "\" nearly matches \"" + w + "\", which the device looks for; ";
+            strMsg += Contains(names, w) ? "the device reads \"" + w + "\" and never this one"
+                                         : "there is no \"" + w + "\" here, and the device never reads this one";
+            Finding &f = sink.Add(check::kFileName, strDevFolder.substr(1) + "/" + n, Pos{}, "", strMsg);
+            f.expected = {w};
+        }
+    }
+}
+
+}  // namespace
+
+void CheckFileNames(const std::string &strRoot, FindingSink &sink) {
+    const std::string strHardware = "/usr/bin/hardware";
+    const FileKind aShared[] = {FileKind::kBoard, FileKind::kSensor, FileKind::kLens};
+    CheckFolder(strRoot, "/usr/bin", {"hardware"}, sink);
+    std::vector<std::string> kinds;
+    for (FileKind k : aShared) kinds.push_back(FolderOf(k).substr(strHardware.size() + 1));
+    CheckFolder(strRoot, strHardware, kinds, sink);
+    for (const std::string &strProduct : ListFolder(strRoot, "/usr/bin")) {
+        if (strProduct == "hardware") continue;
+        CheckFolder(strRoot, "/usr/bin/" + strProduct, {FileNameOf(FileKind::kIndex), FileNameOf(FileKind::kPatch)}, sink);
+    }
+    for (FileKind k : aShared)
+        for (const std::string &strPart : ListFolder(strRoot, FolderOf(k)))
+            CheckFolder(strRoot, FolderOf(k) + "/" + strPart, {FileNameOf(k)}, sink);
+}
+
+}  // namespace devcap_tool::lint
