@@ -14,40 +14,45 @@
 
 namespace {
 
-// Index of a key in a table of keys, or N when it is not there.
-template <size_t N, size_t L>
-size_t KeyIndex(const char (&aacKeys)[N][L], const char *pcKey) {
-    const auto *pacKey = static_cast<const char(*)[L]>(cap::FindRow(cap::RowsOf(aacKeys), pcKey));
-    return pacKey != nullptr ? static_cast<size_t>(pacKey - aacKeys) : N;
-}
-
-// Which table row an array key is. The order is that of kArrayKeys.
-enum ArrayKey : size_t {
-    kAlarmInWithGpio,
-    kAlarmOutWithGpio,
-    kAlarmInWithI2c,
-    kAlarmOutWitchI2c,
-    kHWVersionWithGPIO,
-    kLensPinsA,
-    kLensPinsB,
-    kMotorType,
+// The array keys, shared by the top level and the "Alarm" object.
+enum ArrayKey : unsigned char {
+    kAlarmInWithGpio, kAlarmOutWithGpio, kAlarmInWithI2c, kAlarmOutWitchI2c,
+    kHWVersionWithGPIO, kLensPinsA, kLensPinsB, kMotorType, kNoArrayKey,
 };
 
-constexpr char kArrayKeys[][18] = {
-    "AlarmInWithGpio", "AlarmOutWithGpio", "AlarmInWithI2c", "AlarmOutWitchI2c",
-    "HWVersionWithGPIO", "LensPinsA", "LensPinsB", "MotorType",
+constexpr cap::Word<ArrayKey, sizeof("HWVersionWithGPIO")> kArrayKeys[] = {
+    {"AlarmInWithGpio", ArrayKey::kAlarmInWithGpio},
+    {"AlarmOutWithGpio", ArrayKey::kAlarmOutWithGpio},
+    {"AlarmInWithI2c", ArrayKey::kAlarmInWithI2c},
+    {"AlarmOutWitchI2c", ArrayKey::kAlarmOutWitchI2c},
+    {"HWVersionWithGPIO", ArrayKey::kHWVersionWithGPIO},
+    {"LensPinsA", ArrayKey::kLensPinsA},
+    {"LensPinsB", ArrayKey::kLensPinsB},
+    {"MotorType", ArrayKey::kMotorType},
 };
 
-// Which object a key names. The order is that of kObjectKeys.
-enum ObjectKey : size_t {
+// The object keys of the top level.
+enum ObjectKey : unsigned char {
     kAlarm, kUart, kIris, kIrcut, kVideo, kAudio, kTemperature,
-    kCVBS, kSniffer, kAccelerate, kEcompass, kPTZ, kLedInfo,
+    kCVBS, kSniffer, kAccelerate, kEcompass, kPTZ, kLedInfo, kNoObjectKey,
 };
 
-constexpr char kObjectKeys[][12] = {
-    "Alarm", "Uart", "Iris", "Ircut", "Video", "Audio", "Temperature",
-    "CVBS", "Sniffer", "Accelerate", "Ecompass", "PTZ", "LedInfo",
+constexpr cap::Word<ObjectKey, sizeof("Temperature")> kObjectKeys[] = {
+    {"Alarm", ObjectKey::kAlarm},       {"Uart", ObjectKey::kUart},
+    {"Iris", ObjectKey::kIris},         {"Ircut", ObjectKey::kIrcut},
+    {"Video", ObjectKey::kVideo},       {"Audio", ObjectKey::kAudio},
+    {"Temperature", ObjectKey::kTemperature}, {"CVBS", ObjectKey::kCVBS},
+    {"Sniffer", ObjectKey::kSniffer},   {"Accelerate", ObjectKey::kAccelerate},
+    {"Ecompass", ObjectKey::kEcompass}, {"PTZ", ObjectKey::kPTZ},
+    {"LedInfo", ObjectKey::kLedInfo},
 };
+
+// The member of a key in a key table; enNone when the table has no such key.
+template <typename E, size_t L, size_t N>
+E KeyOf(const cap::Word<E, L> (&astRows)[N], const char *pcKey, E enNone) {
+    const cap::Word<E, L> *pstRow = cap::Find(astRows, pcKey);
+    return pstRow != nullptr ? pstRow->Val() : enNone;
+}
 
 // Up to four GPIO numbers (the file format ignores further elements), one
 // per byte from the top down, ORed into the field. Each is cut to its own
@@ -166,25 +171,25 @@ int cap_ParseBoardObjectVal(const char *pcKey, json_object *pstJsonVal) {
     }
 
     // The parsers report their own failures; the member is handled either way.
-    switch (KeyIndex(kObjectKeys, pcKey)) {
-        case kAlarm: cap_ParseAlarmVal(pstJsonVal); break;
-        case kUart: cap_ParseUartVal(pstJsonVal); break;
-        case kIris: cap_ParseIris(pstJsonVal); break;
-        case kIrcut: cap_ParseIrcut(pstJsonVal); break;
-        case kVideo: cap_ParseVideo(pstJsonVal); break;
-        case kAudio: cap_ParseAudio(pstJsonVal); break;
-        case kTemperature: cap_ParseTemperature(pstJsonVal); break;
-        case kCVBS: cap_ParseCVBS(pstJsonVal); break;
-        case kSniffer: cap_ParseSniffer(pstJsonVal); break;
-        case kAccelerate: cap_ParseAccelerate(pstJsonVal); break;
-        case kEcompass: cap_ParseEcompass(pstJsonVal); break;
-        case kPTZ: cap_ParsePtz(pstJsonVal); break;
-        case kLedInfo:
+    switch (KeyOf(kObjectKeys, pcKey, kNoObjectKey)) {
+        case ObjectKey::kAlarm: cap_ParseAlarmVal(pstJsonVal); break;
+        case ObjectKey::kUart: cap_ParseUartVal(pstJsonVal); break;
+        case ObjectKey::kIris: cap_ParseIris(pstJsonVal); break;
+        case ObjectKey::kIrcut: cap_ParseIrcut(pstJsonVal); break;
+        case ObjectKey::kVideo: cap_ParseVideo(pstJsonVal); break;
+        case ObjectKey::kAudio: cap_ParseAudio(pstJsonVal); break;
+        case ObjectKey::kTemperature: cap_ParseTemperature(pstJsonVal); break;
+        case ObjectKey::kCVBS: cap_ParseCVBS(pstJsonVal); break;
+        case ObjectKey::kSniffer: cap_ParseSniffer(pstJsonVal); break;
+        case ObjectKey::kAccelerate: cap_ParseAccelerate(pstJsonVal); break;
+        case ObjectKey::kEcompass: cap_ParseEcompass(pstJsonVal); break;
+        case ObjectKey::kPTZ: cap_ParsePtz(pstJsonVal); break;
+        case ObjectKey::kLedInfo:
             // LED information from the hardware index comes first: the board
             // file's is taken only while no LED count is known.
             if ((CAP_GetLedNum() & 0xFFFFu) == 0) cap_ParseLedInfo(pstJsonVal);
             break;
-        default:
+        case ObjectKey::kNoObjectKey:
             CAP_LOG(cap::kLogInfo, "cap_ParseBoardObjectVal para is invalid:pcKey=%s!\n", pcKey);
             break;
     }
@@ -200,35 +205,35 @@ int cap_BoardArrayInit(const char *pcKey, json_object *pstJsonVal) {
     BoardCap *pstBoard = g_pstBoardCap;
     AlarmCap &stAlarm = pstBoard->stAlarm;
     const size_t ulLen = cap::ArrayLen(pstJsonVal);
-    switch (KeyIndex(kArrayKeys, pcKey)) {
-        case kAlarmInWithGpio:
+    switch (KeyOf(kArrayKeys, pcKey, kNoArrayKey)) {
+        case ArrayKey::kAlarmInWithGpio:
             cap::FillInts(CAP_HERE, pcKey, stAlarm.aiAlarmInGpio, pstJsonVal);
             // The count is the whole array's, written only by a non-empty one.
             if (ulLen > 0) stAlarm.usAlarmInNum = static_cast<unsigned short>(ulLen);
             break;
-        case kAlarmOutWithGpio:
+        case ArrayKey::kAlarmOutWithGpio:
             cap::FillInts(CAP_HERE, pcKey, stAlarm.aiAlarmOutGpio, pstJsonVal);
             if (ulLen > 0) stAlarm.usAlarmOutNum = static_cast<unsigned short>(ulLen);
             break;
-        case kAlarmInWithI2c:
+        case ArrayKey::kAlarmInWithI2c:
             cap::ReadPresentI2c(stAlarm.stAlarmInI2cInfo, pstJsonVal);
             break;
-        case kAlarmOutWitchI2c:
+        case ArrayKey::kAlarmOutWitchI2c:
             cap::ReadPresentI2c(stAlarm.stAlarmOutI2cInfo, pstJsonVal);
             break;
-        case kHWVersionWithGPIO:
+        case ArrayKey::kHWVersionWithGPIO:
             StoreHWVersion(pstJsonVal, pstBoard->uiHWVersionGpio);
             break;
-        case kLensPinsA:
+        case ArrayKey::kLensPinsA:
             cap::FillInts(CAP_HERE, pcKey, pstBoard->aiLensPinsA, pstJsonVal);
             break;
-        case kLensPinsB:
+        case ArrayKey::kLensPinsB:
             cap::FillInts(CAP_HERE, pcKey, pstBoard->aiLensPinsB, pstJsonVal);
             break;
-        case kMotorType:
+        case ArrayKey::kMotorType:
             cap::FillWords<cap_MatchMotorType>(CAP_HERE, pcKey, pstBoard->aenMotorType, pstJsonVal);
             break;
-        default:
+        case ArrayKey::kNoArrayKey:
             for (size_t i = 0; i < ulLen; ++i) CAP_LOG(cap::kLogInfo, "key=%s is invaild.\n", pcKey);
             break;
     }

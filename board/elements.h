@@ -82,22 +82,6 @@ inline void ReadPresentI2c(I2cInfo &stI2c, json_object *pstArray) {
         SetI2cVal(stI2c, i, json_object_get_int(ArrayAt(pstArray, i)));
 }
 
-// A key of an object and the field of its sub-record that the key sets. The
-// key is held in the row (L bytes with its terminator) and the field as a
-// member offset, so a table of them needs no relocation.
-template <typename R, typename F, size_t L>
-struct KeyField {
-    char acKey[L];
-    F R::*pField;
-};
-
-// The field of stRec that a key names in a table; null when no row has it.
-template <typename R, typename F, size_t L, size_t N>
-F *FieldOf(const KeyField<R, F, L> (&astFields)[N], R &stRec, const char *pcKey) {
-    const auto *pstField = static_cast<const KeyField<R, F, L> *>(FindRow(RowsOf(astFields), pcKey));
-    return pstField != nullptr ? &(stRec.*pstField->pField) : nullptr;
-}
-
 template <typename T, size_t N>
 void SetAll(T (&aTable)[N], T val) {
     for (T &slot : aTable) slot = val;

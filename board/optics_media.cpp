@@ -4,6 +4,7 @@
 
 #include "board/board.h"
 #include "board/elements.h"
+#include "board/vocab.h"
 #include "platform/json.h"
 #include "platform/log.h"
 
@@ -98,7 +99,7 @@ int cap_ParseVideo(json_object *pstJsonVal) {
     for (const cap::Member stMember : cap::Members(pstJsonVal)) {
         if (!cap::IsType(stMember.val, json_type_array)) continue;
         if (strcmp(stMember.key, "MaxChannel") == 0) {
-            for (size_t i = 0; i < 2; ++i)
+            for (size_t i = 0; i < cap::kVideoMaxChannelRead; ++i)
                 stVideo.ausVideoMaxChannel[i] =
                     static_cast<unsigned short>(json_object_get_int(cap::ArrayAt(stMember.val, i)));
         } else if (strcmp(stMember.key, "Type") == 0) {
@@ -112,7 +113,7 @@ int cap_ParseVideo(json_object *pstJsonVal) {
 
 namespace {
 
-constexpr cap::KeyField<AudioCap, unsigned int, 11> kAudioFlags[] = {
+constexpr cap::KeyField<AudioCap, unsigned int, sizeof("SpeakerSup")> kAudioFlags[] = {
     {"MicInSup", &AudioCap::bMicInSup},
     {"LineInSup", &AudioCap::bLineInSup},
     {"SpeakerSup", &AudioCap::bSpeakerSup},
@@ -120,7 +121,7 @@ constexpr cap::KeyField<AudioCap, unsigned int, 11> kAudioFlags[] = {
 
 // The keys "AuidioInDevNO" and "MicLineSiwtchGpio" are spelt so in the file
 // format.
-constexpr cap::KeyField<AudioCap, unsigned char, 14> kAudioBytes[] = {
+constexpr cap::KeyField<AudioCap, unsigned char, sizeof("AuidioInDevNO")> kAudioBytes[] = {
     {"MicInChn", &AudioCap::ucMicInChn},
     {"LineInChn", &AudioCap::ucLineInChn},
     {"AuidioInDevNO", &AudioCap::ucAudioInDevNo},
@@ -152,11 +153,8 @@ void ParseAudioText(cap::Site site, AudioCap &stAudio, const char *pcKey, json_o
         CAP_LOG_AT(site, cap::kLogInfo, "key %s is not in stAudio string type!\n", pcKey);
         return;
     }
-    const char *pcCodec = json_object_get_string(pstVal);
-    if (strcmp(pcCodec, "es8311") == 0)
-        stAudio.enAudioSocType = CAP_AUDIO_ES8311;
-    else if (strcmp(pcCodec, "es8388") == 0)
-        stAudio.enAudioSocType = CAP_AUDIO_ES8388;
+    if (const auto *pstCodec = cap::Find(cap::kAudioSocWords, json_object_get_string(pstVal)))
+        stAudio.enAudioSocType = pstCodec->Val();
 }
 
 }  // namespace

@@ -33,25 +33,25 @@ void cap_PtzValInit(void) {
 
 namespace {
 
-constexpr cap::KeyField<PtzCap, McuType, 16> kPtzBoardTypes[] = {
+constexpr cap::KeyField<PtzCap, McuType, sizeof("DriverBoardType")> kPtzBoardTypes[] = {
     {"DriverBoardType", &PtzCap::enDriverBoardType},
     {"AlarmBoardType", &PtzCap::enAlarmBoardType},
     {"WiperBoardType", &PtzCap::enWiperBoardType},
 };
 
-constexpr cap::KeyField<PtzCap, FanHeatCtlType, 17> kPtzControls[] = {
+constexpr cap::KeyField<PtzCap, FanHeatCtlType, sizeof("GlassHeatCtlType")> kPtzControls[] = {
     {"FanCtlType", &PtzCap::enFanCtlType},
     {"HeatCtlType", &PtzCap::enHeatCtlType},
     {"GlassHeatCtlType", &PtzCap::enGlassHeatCtlType},
 };
 
-constexpr cap::KeyField<PtzCap, char[CAP_NODE_LEN], 16> kPtzNodes[] = {
+constexpr cap::KeyField<PtzCap, char[CAP_NODE_LEN], sizeof("DriverBoardNode")> kPtzNodes[] = {
     {"DriverBoardNode", &PtzCap::acDriverBoardNode},
     {"AlarmBoardNode", &PtzCap::acAlarmBoardNode},
     {"WiperBoardNode", &PtzCap::acWiperBoardNode},
 };
 
-constexpr cap::KeyField<PtzCap, int, 17> kPtzInts[] = {
+constexpr cap::KeyField<PtzCap, int, sizeof("DriverBoardReset")> kPtzInts[] = {
     {"BallMaxAngle", &PtzCap::iBallMaxAngle},
     {"DriverBoardReset", &PtzCap::iDriverBoardReset},
     {"AlarmBoardReset", &PtzCap::iAlarmBoardReset},

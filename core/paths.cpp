@@ -4,6 +4,7 @@
 #include <string.h>
 
 #include "core/core.h"
+#include "core/paths.h"
 #include "platform/log.h"
 #include "platform/messages.h"
 #include "platform/sysfile.h"
@@ -12,31 +13,11 @@
 
 namespace {
 
-constexpr char kRootDir[] = "/usr/bin";
-
 // A path holds at most 58 characters: it is formatted with a bound of 59.
 constexpr size_t kPathBound = CAP_PATH_LEN - 1;
 
-// Where each kind of capability file lives. Board, sensor and lens files are
-// shared by products and sit in a folder of the "hardware" tree named after
-// the part; the patch file and the index sit in the product folder.
-// The texts live in the rows, so the table holds no pointers to relocate.
-struct CapFileKind {
-    char acKind[sizeof("hardwareindex")];
-    char acShared[sizeof("hardware/sensor")];  // folder under kRootDir; empty: the product folder
-    char acFile[sizeof("hardwareindex.json")];
-};
-
-constexpr CapFileKind kCapFileKinds[] = {
-    {"board", "hardware/board", "cap_board.json"},
-    {"sensor", "hardware/sensor", "cap_sensor.json"},
-    {"lens", "hardware/lens", "cap_lens.json"},
-    {"patch", "", "cap_patch.json"},
-    {"hardwareindex", "", "hardwareindex.json"},
-};
-
-const CapFileKind *FindKind(const char *pcCap) {
-    return static_cast<const CapFileKind *>(cap::FindRow(cap::RowsOf(kCapFileKinds), pcCap));
+const cap::CapFileKind *FindKind(const char *pcCap) {
+    return cap::Find(cap::kCapFileKinds, pcCap);
 }
 
 }  // namespace
@@ -78,7 +59,7 @@ int cap_GetOneCapFilesPath(const char *pcCap, const char *pcName, char *pcOutCap
         CAP_LOG(cap::kLogError, cap::msg::kEmptyName);
         return -4;
     }
-    const CapFileKind *pstKind = FindKind(pcCap);
+    const cap::CapFileKind *pstKind = FindKind(pcCap);
     if (pstKind == nullptr) {
         CAP_LOG(cap::kLogInfo, "pcCap = %s is invalid\n", pcCap);
         return -1;
@@ -87,10 +68,10 @@ int cap_GetOneCapFilesPath(const char *pcCap, const char *pcName, char *pcOutCap
     // what is tested and stored.
     char acPath[CAP_PATH_LEN] = {0};
     if (pstKind->acShared[0] != '\0')
-        snprintf(acPath, kPathBound, "%s/%s/%s/%s", kRootDir, pstKind->acShared, pcName,
+        snprintf(acPath, kPathBound, "%s/%s/%s/%s", cap::kRootDir, pstKind->acShared, pcName,
                  pstKind->acFile);
     else
-        snprintf(acPath, kPathBound, "%s/%s/%s", kRootDir, pcName, pstKind->acFile);
+        snprintf(acPath, kPathBound, "%s/%s/%s", cap::kRootDir, pcName, pstKind->acFile);
     memcpy(pcOutCapPath, acPath, CAP_PATH_LEN - 1);
     pcOutCapPath[CAP_PATH_LEN - 1] = '\0';
     CAP_LOG(cap::kLogInfo, cap::msg::kCapPath, pcOutCapPath);

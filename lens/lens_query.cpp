@@ -1,6 +1,7 @@
 // Lens queries: count and type per channel, fixed focal distance, field of
 // view, focus type, zoom and focus support.
 #include "devcap.h"
+#include "lens/focus.h"
 #include "platform/log.h"
 #include "platform/query.h"
 
@@ -20,21 +21,6 @@ template <cap::LogText Msg, typename T, typename R>
 R LensSlotOr(cap::Site site, const T (&aTable)[CAP_MAX_CHANNEL], int iIndex, R rBad) {
     return IsLens<Msg>(site, iIndex) ? static_cast<R>(aTable[iIndex]) : rBad;
 }
-
-// Lens types that zoom and focus: bit n for type n.
-constexpr unsigned int kZoomFocusMask = 0x3F0FF5B;
-
-constexpr FocusType FocusOf(LensType enType) {
-    if (enType > CAP_LENS_FG20060) return CAP_FOCUS_NONE;
-    if (enType == CAP_LENS_FIXED) return CAP_FOCUS_FIXED;
-    if (enType == CAP_LENS_USER) return CAP_FOCUS_FOCUS_ONLY;
-    return (kZoomFocusMask >> enType) & 1U ? CAP_FOCUS_ZOOM_FOCUS : CAP_FOCUS_NONE;
-}
-static_assert(FocusOf(CAP_LENS_UNION_T5183) == CAP_FOCUS_ZOOM_FOCUS);
-static_assert(FocusOf(CAP_LENS_24X_F063) == CAP_FOCUS_NONE);
-static_assert(FocusOf(CAP_LENS_YT10068) == CAP_FOCUS_NONE);
-static_assert(FocusOf(CAP_LENS_UNION_T5188) == CAP_FOCUS_ZOOM_FOCUS);
-static_assert(FocusOf(CAP_LENS_INVALID) == CAP_FOCUS_NONE);
 
 }  // namespace
 
@@ -61,7 +47,7 @@ DEVCAP_API double CAP_GetFovAngle(int iIndex) {
 }
 
 DEVCAP_API int CAP_GetFocusType(int iIndex) {
-    return IsLens<"para out of range.">(CAP_HERE, iIndex) ? FocusOf(g_pstLensCap->aeLensType[iIndex])
+    return IsLens<"para out of range.">(CAP_HERE, iIndex) ? cap::FocusOf(g_pstLensCap->aeLensType[iIndex])
                                                          : FocusType{CAP_FOCUS_NONE};
 }
 

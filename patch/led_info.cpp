@@ -13,7 +13,7 @@ namespace {
 // The array keys of "LedInfo".
 enum LedArray : unsigned char { kType, kGpioCtl, kRange, kFreq, kHardCtl };
 
-constexpr cap::Word<LedArray, 11> kLedArrays[] = {
+constexpr cap::Word<LedArray, sizeof("LedGpioCtl")> kLedArrays[] = {
     {"LedType", LedArray::kType},   {"LedGpioCtl", LedArray::kGpioCtl},
     {"LedRange", LedArray::kRange}, {"LedFreq", LedArray::kFreq},
     {"LedHardCtl", LedArray::kHardCtl},
@@ -64,7 +64,7 @@ int cap_PatchArrayInit(const char *pcKey, json_object *pstJsonVal) {
     }
     // The length is taken in 16 bits.
     const size_t ulLen = static_cast<unsigned short>(cap::ArrayLen(pstJsonVal));
-    const auto *pstKey = cap::FindWord(kLedArrays, pcKey);
+    const auto *pstKey = cap::Find(kLedArrays, pcKey);
     if (pstKey == nullptr) {
         for (size_t i = 0; i < ulLen; ++i) CAP_LOG(cap::kLogInfo, " key is invalid.key=%s\n", pcKey);
         return 0;

@@ -13,14 +13,8 @@
 
 namespace {
 
-// The flags of the patch region that a boolean member sets (the key held in
-// the row, so the table needs no relocation).
-struct PatchFlag {
-    char acKey[19];
-    unsigned int PatchCap::*pbFlag;
-};
-
-constexpr PatchFlag kPatchFlags[] = {
+// The flags of the patch region that a boolean member sets.
+constexpr cap::KeyField<PatchCap, unsigned int, sizeof("PhotoresistanceSup")> kPatchFlags[] = {
     {"PoeSupport", &PatchCap::bPoeSupport},
     {"GyroscopeSup", &PatchCap::bGyroscopeSup},
     {"GPSSupport", &PatchCap::bGpsSupport},
@@ -35,8 +29,8 @@ constexpr PatchFlag kPatchFlags[] = {
 
 void ParseBool(const char *pcKey, json_object *pstVal) {
     const unsigned int bVal = json_object_get_boolean(pstVal) ? 1U : 0U;
-    if (const auto *pstFlag = static_cast<const PatchFlag *>(cap::FindRow(cap::RowsOf(kPatchFlags), pcKey))) {
-        g_pstPatchCap->*pstFlag->pbFlag = bVal;
+    if (unsigned int *pbFlag = cap::FieldOf(kPatchFlags, *g_pstPatchCap, pcKey)) {
+        *pbFlag = bVal;
         return;
     }
     // Board facts the product overrides.
@@ -89,7 +83,7 @@ void ParseArray(cap::Site site, const char *pcKey, json_object *pstVal) {
 // delays and the LED information are not among them.
 void cap_PatchInfoValInit(void) {
     PatchCap &stPatch = *g_pstPatchCap;
-    for (const PatchFlag &stFlag : kPatchFlags) stPatch.*stFlag.pbFlag = 0;
+    for (const auto &stFlag : kPatchFlags) stPatch.*stFlag.pField = 0;
     stPatch.bLaserSupport = 1;
     stPatch.eBallType = CAP_BALL_INVALID;
     for (LaserDistance &enReach : stPatch.aeLaserDistance) enReach = CAP_LASER_NONE;

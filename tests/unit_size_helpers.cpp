@@ -18,16 +18,21 @@ namespace {
 
 class SizeHelpersTest : public CapTest {};
 
-constexpr cap::Word<unsigned int, 5> kWords[] = {{"ab", 3}, {"abcd", 255}, {"", 7}};
-constexpr char kKeys[][6] = {"one", "two", "three"};
+constexpr cap::Word<unsigned int, sizeof("abcd")> kWords[] = {{"ab", 3}, {"abcd", 255}, {"", 7}};
+constexpr cap::Vocabulary kLogged{kWords, 100u, 101u, cap::Unknown::kLog};
+constexpr cap::Vocabulary kSilent{kWords, 100u, 101u, cap::Unknown::kSilent};
+struct Rec {
+    int iOne, iTwo, iThree;
+};
+constexpr cap::KeyField<Rec, int, sizeof("three")> kKeys[] = {
+    {"one", &Rec::iOne}, {"two", &Rec::iTwo}, {"three", &Rec::iThree}};
 const cap::Site kSite{"cap_TestSite", 12};
 
 unsigned int Match(const char *pcVal) {
-    return cap::MatchWord<"null text!\n", "unknown:%s\n", cap::Unknown::kLog>(kSite, kWords, pcVal,
-                                                                           100u, 101u);
+    return cap::Match<"null text!\n", "unknown:%s\n", kLogged>(kSite, pcVal);
 }
 unsigned int MatchSilently(const char *pcVal) {
-    return cap::MatchWord<"null text!\n", "", cap::Unknown::kSilent>(kSite, kWords, pcVal, 100u, 101u);
+    return cap::Match<"null text!\n", "", kSilent>(kSite, pcVal);
 }
 
 // Whole texts only: no prefix, no longer text, no other case; the empty word
@@ -53,10 +58,12 @@ TEST_F(SizeHelpersTest, WordsMatchWholeTextsOnly) {
     EXPECT_EQ(MatchSilently(nullptr), 100u);
     EXPECT_EQ(log.Count(kError, "null text!\n"), 1);
 
-    EXPECT_EQ(cap::FindRow(cap::RowsOf(kKeys), "three"), kKeys[2]);
-    EXPECT_EQ(cap::FindRow(cap::RowsOf(kKeys), "thre"), nullptr);
-    static_assert(cap::FindWord(kWords, "abcd")->Val() == 255);
-    static_assert(cap::FindWord(kWords, "abc") == nullptr);
+    Rec stRec{1, 2, 3};
+    EXPECT_EQ(cap::FieldOf(kKeys, stRec, "three"), &stRec.iThree);
+    EXPECT_EQ(cap::FieldOf(kKeys, stRec, "thre"), nullptr);
+    EXPECT_EQ(cap::Find(kKeys, "two"), &kKeys[1]);
+    static_assert(cap::Find(kWords, "abcd")->Val() == 255);
+    static_assert(cap::Find(kWords, "abc") == nullptr);
 }
 
 // Rows: a row that is not an array is skipped, a short row leaves the rest of

@@ -6,9 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "queries/vocab.h"
+#include "model/model.h"
 
 namespace devcap_tool {
+
+// The enumerations come from the model, which takes their words from the
+// library's own tables.
+using model::Vocab;
+using namespace model::vocabs;
 
 // How a number is shown.
 enum class Kind {
