@@ -1,48 +1,26 @@
-// Where the device looks for each kind of capability file.
+// Where the device looks for each kind of capability file: the library's own
+// table of file kinds (core/paths.h).
 #include <dirent.h>
+#include <string.h>
 
 #include <algorithm>
 
 #include "checks/checks.h"
+#include "core/paths.h"
 #include "devcap.h"
 
 namespace devcap_tool::lint {
 
-namespace {
-
-struct KindPlace {
-    FileKind enKind;
-    const char *pcKind;
-    const char *pcShared;  // folder under /usr/bin; empty: the product folder
-    const char *pcFile;
-};
-
-constexpr KindPlace kPlaces[] = {
-    {FileKind::kIndex, "index", "", "hardwareindex.json"},
-    {FileKind::kBoard, "board", "hardware/board", "cap_board.json"},
-    {FileKind::kSensor, "sensor", "hardware/sensor", "cap_sensor.json"},
-    {FileKind::kLens, "lens", "hardware/lens", "cap_lens.json"},
-    {FileKind::kPatch, "patch", "", "cap_patch.json"},
-};
-
-const KindPlace &PlaceOf(FileKind enKind) {
-    for (const KindPlace &k : kPlaces)
-        if (k.enKind == enKind) return k;
-    return kPlaces[0];
-}
-
-}  // namespace
-
 std::string FolderOf(FileKind enKind) {
-    const KindPlace &k = PlaceOf(enKind);
-    return k.pcShared[0] != '\0' ? std::string("/usr/bin/") + k.pcShared : "/usr/bin";
+    for (const cap::CapFileKind &k : cap::kCapFileKinds)
+        if (strcmp(k.acFile, FileNameOf(enKind)) == 0 && k.acShared[0] != '\0')
+            return std::string(cap::kRootDir) + "/" + k.acShared;
+    return cap::kRootDir;
 }
-
-const char *FileNameOf(FileKind enKind) { return PlaceOf(enKind).pcFile; }
-const char *KindName(FileKind enKind) { return PlaceOf(enKind).pcKind; }
 
 std::string DevPathOf(FileKind enKind, const std::string &strName) {
     std::string s = FolderOf(enKind) + "/" + strName + "/" + FileNameOf(enKind);
+    // The library formats a path into CAP_PATH_LEN - 1 bytes with its terminator.
     if (s.size() > CAP_PATH_LEN - 2) s.resize(CAP_PATH_LEN - 2);
     return s;
 }

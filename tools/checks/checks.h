@@ -8,12 +8,12 @@
 
 #include "checks/findings.h"
 #include "checks/json_reader.h"
+#include "model/model.h"
 #include "session.h"
 
 namespace devcap_tool::lint {
 
-// The kinds of capability file, in the order start-up reads them.
-enum class FileKind { kIndex, kBoard, kSensor, kLens, kPatch };
+using model::FileKind;
 
 // One capability file of the tree.
 struct CapFile {
@@ -54,7 +54,7 @@ struct FileContext {
     bool operator<(const FileContext &o) const { return bBoardLedInfoRead < o.bBoardLedInfoRead; }
 };
 
-// ---- checks of one file (syntax.cpp, and the model's: model_checks.cpp)
+// ---- checks of one file (syntax.cpp; the model walk, model_walk.cpp)
 
 // not-json, file-too-large, non-standard-json, duplicate-key.
 void CheckSyntax(const CapFile &file, FindingSink &sink);
@@ -93,8 +93,8 @@ std::string DevPathOf(FileKind enKind, const std::string &strName);
 // The folder holding the named folders of a kind ("/usr/bin/hardware/board",
 // "/usr/bin"), and the kind's file name ("cap_board.json").
 std::string FolderOf(FileKind enKind);
-const char *FileNameOf(FileKind enKind);
-const char *KindName(FileKind enKind);  // "index", "board", ...
+inline const char *FileNameOf(FileKind enKind) { return model::File(enKind).pcFile; }
+inline const char *KindName(FileKind enKind) { return model::File(enKind).pcKind; }
 // The names in a folder of the root (files and folders), sorted.
 std::vector<std::string> ListFolder(const std::string &strRoot, const std::string &strDevFolder);
 
