@@ -8,6 +8,7 @@ const std::vector<Command> &Commands() {
         {"dump", CmdDump, "run start-up and print every answer of every query"},
         {"get", CmdGet, "call one query by name and print its answer"},
         {"lint", CmdLint, "check product folders: start-up result and every finding"},
+        {"schema", CmdSchema, "print the JSON Schema or the reference of a capability file kind"},
     };
     return kCommands;
 }

@@ -14,6 +14,7 @@ namespace devcap_tool {
 int CmdDump(const std::vector<std::string> &args);
 int CmdGet(const std::vector<std::string> &args);
 int CmdLint(const std::vector<std::string> &args);
+int CmdSchema(const std::vector<std::string> &args);
 
 // Every command, in the order `devcap --help` lists them.
 struct Command {

@@ -87,9 +87,12 @@ constexpr Key kUart485Keys[] = {DEVCAP_UART_PORT_KEYS(stUart485)};
 constexpr Key kUart232Keys[] = {DEVCAP_UART_PORT_KEYS(stUart232)};
 constexpr Key kUart422Keys[] = {DEVCAP_UART_PORT_KEYS(stUart422)};
 constexpr const char kPortDoc[] = "Ports of one kind; given, it replaces the kind's defaults whole.";
-constexpr Object kUart485 = MakeObject("Uart485", kUart485Keys, UnknownReport{kArray, kArray}, kPortDoc);
-constexpr Object kUart232 = MakeObject("Uart232", kUart232Keys, UnknownReport{kArray, kArray}, kPortDoc);
-constexpr Object kUart422 = MakeObject("Uart422", kUart422Keys, UnknownReport{kArray, kArray}, kPortDoc);
+// An unknown key is logged once per element of its array; a known key that is
+// no array is refused with a message.
+constexpr UnknownReport kPortReport{kArray, kArray, kAnyJson & ~kArray};
+constexpr Object kUart485 = MakeObject("Uart485", kUart485Keys, kPortReport, kPortDoc);
+constexpr Object kUart232 = MakeObject("Uart232", kUart232Keys, kPortReport, kPortDoc);
+constexpr Object kUart422 = MakeObject("Uart422", kUart422Keys, kPortReport, kPortDoc);
 constexpr const char kNoPort[] = "no port, direction GPIOs -1 (and an error in the log)";
 constexpr Key kUartKeys[] = {
     {"Uart485", ObjectOf(kUart485), nullptr, Need::kLoggedIfAbsent, Said(kNoPort), "RS-485 ports."},

@@ -219,6 +219,7 @@ struct Key {
 struct UnknownReport {
     JsonTypes uiLogged = 0;       // logged at info level
     JsonTypes uiPerElement = 0;   // arrays: logged once per element
+    JsonTypes uiKnownLogged = 0;  // also logged for a known key of another type
 };
 
 // An object of a capability file.
