@@ -1,37 +1,43 @@
 // text-too-long and array-too-long: a text or an array longer than the field
 // that keeps it; the device cuts it, drops its surplus, or drops it whole.
+#include <algorithm>
+
 #include "checks/model_walk.h"
 
 namespace devcap_tool::lint {
 
-void CheckTextLength(const Place &p, const model::Value &form, const JsonValue &v, FindingSink &sink) {
-    if (form.uiCap == 0 || v.strText.size() <= form.uiCap) return;
+void ReportCut(const Place &p, FindingSink &sink) {
+    const std::string &s = p.Node()->strText;
+    const unsigned uiCap = p.pJudgement->pValue->uiCap;
     p.Add(sink, check::kTextTooLong,
-          Quoted(v.strText) + " is " + std::to_string(v.strText.size()) + " characters; its field keeps " +
-              std::to_string(form.uiCap) + ", so the device answers " + Quoted(v.strText.substr(0, form.uiCap)))
-        .tokens.push_back(v.strText);
+          Quoted(s) + " is " + std::to_string(s.size()) + " characters; its field keeps " + std::to_string(uiCap) +
+              ", so the device answers " + Quoted(s.substr(0, uiCap)));
 }
 
-void CheckJoinedLength(const Place &p, const model::Value &form, const JsonValue &v, const JsonValue *pOwner,
-                       FindingSink &sink) {
+void ReportNotJoined(const Place &p, FindingSink &sink) {
+    const model::Value &form = *p.pJudgement->pValue;
+    const JsonValue &v = *p.Node();
     std::string strJoined;
-    for (size_t i = 0; i < form.uiTuple; ++i) {
-        if (i >= v.items.size() || !v.items[i].Is(JsonKind::kString)) return;  // not taken at all
-        strJoined += v.items[i].strText + "/";
+    for (size_t i = 0; i < form.uiTuple && i < v.items.size(); ++i) strJoined += v.items[i].strText + "/";
+    const bool bTexts = v.items.size() >= form.uiTuple &&
+                        std::all_of(v.items.begin(), v.items.begin() + form.uiTuple,
+                                    [](const JsonValue &e) { return e.Is(JsonKind::kString); });
+    if (!bTexts) {
+        Finding &f = p.Add(sink, check::kWrongType,
+                           p.Name() + " takes " + p.pJudgement->strExpected + "; the device takes nothing from " +
+                               v.Show() + " and answers an empty path");
+        f.expected = {p.pJudgement->strExpected};
+        return;
     }
-    if (strJoined.size() <= form.uiJoined) return;
-    std::string strMsg = "the path " + Quoted(strJoined) + " is " + std::to_string(strJoined.size()) +
-                         " characters; its field keeps " + std::to_string(form.uiJoined) +
-                         ", so the device drops it whole and answers an empty path";
-    const JsonValue *pSupport = pOwner != nullptr ? pOwner->Find("Support") : nullptr;
-    if (pSupport != nullptr && DeviceBool(*pSupport)) strMsg += ", while \"Support\" says the part is fitted";
-    p.Add(sink, check::kTextTooLong, strMsg);
+    p.Add(sink, check::kTextTooLong,
+          "the path " + Quoted(strJoined) + " is " + std::to_string(strJoined.size()) + " characters; its field keeps " +
+              std::to_string(form.uiJoined) + ", so the device drops it whole and answers an empty path");
 }
 
-void CheckArrayLength(const Place &p, const model::Value &form, const JsonValue &v, FindingSink &sink) {
+void ReportDropped(const Place &p, FindingSink &sink) {
+    const model::Value &form = *p.pJudgement->pValue;
     const size_t ulCap = form.eForm == model::Form::kTuple ? form.uiTuple : form.uiCap;
-    const size_t ulLen = v.items.size();
-    if (ulLen <= ulCap || form.eExcess == model::Excess::kFailsStartup) return;
+    const size_t ulLen = p.Node()->items.size();
     std::string strMsg = p.Name() + " has " + std::to_string(ulLen) + " elements; ";
     if (form.eExcess == model::Excess::kOptionalDropped) {
         strMsg += "the device takes " + std::to_string(form.uiTupleMin) + " or " + std::to_string(ulCap) +
@@ -42,7 +48,7 @@ void CheckArrayLength(const Place &p, const model::Value &form, const JsonValue 
                   (ulDropped == 1 ? std::string("one") : std::to_string(ulDropped));
         if (form.pcCount != nullptr) strMsg += ", while the count it sets is " + std::to_string(ulLen);
     }
-    p.Add(sink, check::kArrayTooLong, strMsg);
+    p.Add(sink, check::kArrayTooLong, strMsg).expected = {p.pJudgement->strExpected};
 }
 
 }  // namespace devcap_tool::lint

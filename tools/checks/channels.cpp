@@ -10,7 +10,7 @@ void CheckChannels(const Product &p, FindingSink &sink) {
     if (pIsp == nullptr || pIsp->items.size() <= CAP_MAX_CHANNEL) return;
     const size_t ulNum = pIsp->items.size();
     Finding &f = sink.Add(check::kIspInfoCount, p.pIndex->strRel, pIsp->items[CAP_MAX_CHANNEL].stPos,
-                          JoinIndex("ISP_INFO", CAP_MAX_CHANNEL),
+                          model::JoinPath("ISP_INFO", std::to_string(CAP_MAX_CHANNEL)),
                           "\"ISP_INFO\" has " + std::to_string(ulNum) + " entries but the device has " +
                               std::to_string(CAP_MAX_CHANNEL) + " channels: entries after the " +
                               std::to_string(CAP_MAX_CHANNEL) + "th are not read, while the channel count is " +

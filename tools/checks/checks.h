@@ -8,6 +8,7 @@
 
 #include "checks/findings.h"
 #include "checks/json_reader.h"
+#include "model/judge.h"
 #include "model/model.h"
 #include "session.h"
 
@@ -102,8 +103,5 @@ std::vector<std::string> ListFolder(const std::string &strRoot, const std::strin
 // ignoring letter case when bFoldCase.
 size_t EditDistance(std::string_view a, std::string_view b, bool bFoldCase = false);
 bool SameLettersOtherCase(std::string_view a, std::string_view b);
-// "ISP_INFO[0].lens" from a parent path and a key or index.
-std::string JoinKey(const std::string &strParent, const std::string &strKey);
-std::string JoinIndex(const std::string &strParent, size_t ulIndex);
 
 }  // namespace devcap_tool::lint

@@ -40,14 +40,14 @@ void CheckAlarms(const CapFile &board, FindingSink &sink) {
         if (pCount == nullptr || !pCount->value.Is(JsonKind::kInt)) continue;
         // The array inside "Alarm", or at the top of the file.
         const JsonMember *pArray = pAlarm->FindMember(cp.pcArray);
-        std::string strArray = JoinKey(cp.pcObject, cp.pcArray);
+        std::string strArray = model::JoinPath(cp.pcObject, cp.pcArray);
         if (pArray == nullptr) pArray = root.FindMember(cp.pcArray), strArray = cp.pcArray;
         if (pArray == nullptr || !pArray->value.Is(JsonKind::kArray) || pArray->value.items.empty()) continue;
         const long long llCount = pCount->value.llVal, llLen = CountOf(pArray->value);
         if (llCount == llLen) continue;
         const bool bArrayLast = Before(pCount->stKeyPos, pArray->stKeyPos);
         const JsonMember &later = bArrayLast ? *pArray : *pCount;
-        sink.Add(check::kCountMismatch, board.strRel, later.stKeyPos, bArrayLast ? strArray : JoinKey(cp.pcObject, cp.pcCount),
+        sink.Add(check::kCountMismatch, board.strRel, later.stKeyPos, bArrayLast ? strArray : model::JoinPath(cp.pcObject, cp.pcCount),
                  "\"" + std::string(cp.pcCount) + "\" is " + std::to_string(llCount) + " but \"" + cp.pcArray + "\" lists " +
                      std::to_string(llLen) + " lines; the device answers " + std::to_string(bArrayLast ? llLen : llCount) +
                      ", from the one written later");
@@ -62,7 +62,7 @@ void CheckElements(const CapFile &file, const JsonValue &object, const std::stri
     if (!pCount->Is(JsonKind::kInt) && !pCount->Is(JsonKind::kArray)) return;
     const long long llCount = CountOf(*pCount), llLen = CountOf(pArray->value);
     if (llCount == llLen) return;
-    sink.Add(check::kCountMismatch, file.strRel, pArray->stKeyPos, JoinKey(strPath, cp.pcArray),
+    sink.Add(check::kCountMismatch, file.strRel, pArray->stKeyPos, model::JoinPath(strPath, cp.pcArray),
              "\"" + std::string(cp.pcArray) + "\" has " + std::to_string(llLen) + " entries but \"" + cp.pcCount +
                  "\" counts " + std::to_string(llCount) + "; the device answers the count of " + std::to_string(llCount));
 }

@@ -28,14 +28,14 @@ Naming WhereNamed(const Product &p, FileKind enKind, size_t ulChannel) {
     }
     const JsonValue *pIsp = root.Find("ISP_INFO");
     if (pIsp == nullptr || ulChannel >= pIsp->items.size()) return n;
-    const std::string strEntry = JoinIndex("ISP_INFO", ulChannel);
+    const std::string strEntry = model::JoinPath("ISP_INFO", std::to_string(ulChannel));
     const char *pcKey = enKind == FileKind::kSensor ? "sensor" : "lens";
     const JsonMember *pm = pIsp->items[ulChannel].FindMember(pcKey);
     if (pm == nullptr) return {strEntry, pIsp->items[ulChannel].stPos, nullptr};
-    n = {JoinKey(strEntry, pcKey), pm->stKeyPos, &pm->value};
+    n = {model::JoinPath(strEntry, pcKey), pm->stKeyPos, &pm->value};
     // A fixed lens: the folder is the array's first element.
     if (pm->value.Is(JsonKind::kArray) && !pm->value.items.empty())
-        n = {JoinIndex(n.strKeyPath, 0), pm->value.items[0].stPos, &pm->value.items[0]};
+        n = {model::JoinPath(n.strKeyPath, "0"), pm->value.items[0].stPos, &pm->value.items[0]};
     return n;
 }
 

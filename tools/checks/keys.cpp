@@ -1,7 +1,8 @@
 // The keys of an object: unknown-key (a key the device does not read there),
 // wrong-type (a key or element of a JSON type the device does not take
-// there), missing-key (a key or position the device needs) and absent-key
-// (an optional key not given: the device answers its default).
+// there, also when it reads it through a conversion), missing-key (a key or
+// position the device needs) and absent-key (an optional key not given: the
+// device answers its default).
 #include "checks/model_walk.h"
 
 namespace devcap_tool::lint {
@@ -29,7 +30,7 @@ std::string TypesWithArticle(model::JsonTypes uiTypes) {
 }
 
 bool IsIntegerText(const std::string &s) {
-    size_t i = !s.empty() && s[0] == '-' ? 1 : 0;
+    const size_t i = !s.empty() && s[0] == '-' ? 1 : 0;
     return i < s.size() && s.find_first_not_of("0123456789", i) == std::string::npos;
 }
 
@@ -47,145 +48,114 @@ std::string Rewrite(model::JsonTypes uiWanted, const JsonValue &v) {
     }
     if ((uiWanted & model::kDouble) != 0 && v.Is(JsonKind::kInt)) return v.strText + ".0";
     if ((uiWanted & model::kString) != 0 && (v.Is(JsonKind::kInt) || v.Is(JsonKind::kDouble))) return Quoted(v.strText);
-    if ((uiWanted & model::kArray) != 0 && !v.Is(JsonKind::kArray) && !v.Is(JsonKind::kObject)) return "[" + v.Show() + "]";
+    if ((uiWanted & model::kArray) != 0 && !v.Is(JsonKind::kArray) && !v.Is(JsonKind::kObject) && !v.Is(JsonKind::kNull))
+        return "[" + v.Show() + "]";
     return "";
 }
 
-// Where an object stands, for a message: "the top of the board file",
-// "\"Alarm\"", "an \"ISP_INFO\" entry".
-std::string ObjectName(const Place &p) {
-    if (p.strKeyPath.empty()) return "the top of the " + p.strKey + " file";
-    if (p.bElement) return "an " + Quoted(p.strKey) + " entry";
-    return Quoted(p.strKeyPath);
+// What the device reads of a value through json-c's conversion to a type.
+std::string ConvertedReading(model::JsonType eTo, const JsonValue &v) {
+    switch (eTo) {
+        case model::kBool: return std::string("reads it as ") + (DeviceBool(v) ? "true" : "false");
+        case model::kInt: return "reads it as " + std::to_string(DeviceInt(v));
+        case model::kString:
+            if (std::optional<std::string> t = DeviceText(v)) return "reads it as the text " + Quoted(*t);
+            return "reads no text from it and logs an error";
+        default: return "reads it as an empty slot";
+    }
 }
 
-std::string ParentName(const Place &p) {
-    const size_t ulDot = p.strKeyPath.rfind('.');
-    if (ulDot == std::string::npos) return "the top of the " + std::string(KindName(p.pFile->enKind)) + " file";
-    const std::string strParent = p.strKeyPath.substr(0, ulDot);
-    if (strParent.back() == ']') return "an " + Quoted(strParent.substr(0, strParent.rfind('['))) + " entry";
-    return Quoted(strParent);
+// The JSON type each element of an array takes.
+model::JsonType ElementType(const model::Value &v) {
+    return v.eForm == model::Form::kObjects ? model::kObject : v.eJson;
 }
 
 }  // namespace
 
-void CheckUnknownKey(const Place &p, const model::Object &o, const JsonValue &v, FindingSink &sink) {
-    const std::vector<std::string> near = model::Suggest(o, p.strKey);
-    std::string strMsg = p.Name() + " is not a key of " + ParentName(p) + "; the device ignores it";
-    if (!near.empty()) strMsg += " (did you mean " + OrList({near.front()}) + "?)";
+void ReportUnknownKey(const Place &p, FindingSink &sink) {
+    const std::vector<std::string> &near = p.pJudgement->suggestions;
+    std::string strMsg = p.Name() + " is not a key of " + p.ParentName() + "; the device ignores it";
+    if (!near.empty()) strMsg += " (did you mean " + Quoted(near.front()) + "?)";
     Finding &f = p.Add(sink, check::kUnknownKey, strMsg);
-    for (const model::Key *k : model::Keys(o)) f.expected.push_back(k->pcName);
-    if (!near.empty()) f.expected = {near.front()};
-    if (v.Is(JsonKind::kString) || v.Is(JsonKind::kInt)) f.tokens.push_back(v.strText);
+    f.expected = near;
 }
 
-void CheckKeyType(const Place &p, const model::Key &k, const JsonValue &v, bool bConverted, FindingSink &sink) {
-    const model::JsonTypes uiWanted = model::TypesOf(k);
-    std::string strMsg = p.Name() + " takes " + TypesWithArticle(uiWanted) + ", not " +
-                         WithArticle(TypeOf(v)) + " (" + v.Show() + "); ";
-    if (bConverted) {
-        switch (k.stValue.eForm) {
-            case model::Form::kFlag: strMsg += std::string("the device reads it as ") + (DeviceBool(v) ? "true" : "false"); break;
-            case model::Form::kNumber: strMsg += "the device reads it as " + std::to_string(DeviceInt(v)); break;
-            default: strMsg += "the device does not take it"; break;
-        }
+void ReportWrongType(const Place &p, FindingSink &sink) {
+    const Judgement &j = *p.pJudgement;
+    const JsonValue &v = *j.pNode;
+    const bool bConverted = j.eReason == model::Reason::kConverted;
+    std::string strMsg;
+    model::JsonTypes uiWanted;
+    if (p.bElement) {
+        uiWanted = ElementType(*j.pValue);
+        strMsg = p.Name() + " is " + WithArticle(TypeOf(v)) + " (" + v.Show() + "), where each element is " +
+                 WithArticle(ElementType(*j.pValue)) + "; the device ";
+        strMsg += bConverted ? ConvertedReading(j.pValue->eJson, v) : j.bLibraryLogs ? "skips it, with a warning" : "skips it";
     } else {
-        strMsg += "the device ignores it and answers " + DefaultText(k);
+        uiWanted = model::TypesOf(*j.pKey);
+        strMsg = p.Name() + " takes " + TypesWithArticle(uiWanted) + ", not " + WithArticle(TypeOf(v)) + " (" +
+                 v.Show() + "); the device ";
+        strMsg += bConverted ? ConvertedReading(j.pValue->eJson, v) : "ignores it and answers " + DefaultText(*j.pKey);
     }
     const std::string strRewrite = Rewrite(uiWanted, v);
     if (!strRewrite.empty()) strMsg += "; write " + strRewrite;
     Finding &f = p.Add(sink, check::kWrongType, strMsg);
-    if (!strRewrite.empty()) f.expected = {strRewrite};
-    else f.expected = {model::JsonTypesText(uiWanted)};
-    if (v.Is(JsonKind::kString) || v.Is(JsonKind::kInt)) f.tokens.push_back(v.strText);
+    f.expected = {strRewrite.empty() ? model::JsonTypesText(uiWanted) : strRewrite};
     f.bKeyless = true;
 }
 
-std::optional<JsonValue> CheckElementType(const Place &p, const model::Value &array, const model::Value &elem,
-                                          const JsonValue &e, FindingSink &sink) {
-    std::string strMsg = p.Name() + " is " + WithArticle(TypeOf(e)) + " (" + e.Show() + "); each element is " +
-                         WithArticle(elem.eJson) + "; ";
-    std::optional<JsonValue> read;
-    if (array.eMismatch == model::Mismatch::kConverted) {
-        JsonValue r;
-        r.stPos = e.stPos;
-        switch (elem.eJson) {
-            case model::kInt:
-                r.enKind = JsonKind::kInt;
-                r.llVal = DeviceInt(e);
-                r.strText = std::to_string(r.llVal);
-                strMsg += "the device reads it as " + r.strText;
-                read = r;
-                break;
-            case model::kBool:
-                r.enKind = JsonKind::kBool;
-                r.bVal = DeviceBool(e);
-                strMsg += std::string("the device reads it as ") + (r.bVal ? "true" : "false");
-                read = r;
-                break;
-            case model::kString:
-                if (std::optional<std::string> t = DeviceText(e)) {
-                    r.enKind = JsonKind::kString;
-                    r.strText = *t;
-                    strMsg += "the device reads it as the text " + Quoted(*t);
-                    read = r;
-                } else {
-                    strMsg += "the device reads no text from it and logs an error";
-                }
-                break;
-            default: strMsg += "the device reads it as an empty slot"; break;
-        }
-    } else {
-        strMsg += array.eMismatch == model::Mismatch::kWarned ? "the device skips it with a warning"
-                                                              : "the device skips it";
-    }
-    const std::string strRewrite = Rewrite(elem.eJson, e);
-    if (!strRewrite.empty()) strMsg += "; write " + strRewrite;
-    Finding &f = p.Add(sink, check::kWrongType, strMsg);
-    f.expected = {strRewrite.empty() ? model::JsonTypeName(elem.eJson) : strRewrite};
-    if (e.Is(JsonKind::kString) || e.Is(JsonKind::kInt)) f.tokens.push_back(e.strText);
-    f.bKeyless = true;
-    return read;
-}
-
-void CheckPresentKeys(const Place &p, const model::Object &o, const JsonValue &v, FindingSink &sink) {
-    for (const model::Key *k : model::Keys(o)) {
-        if (v.FindMember(k->pcName) != nullptr) continue;
-        const std::string strPath = JoinKey(p.strKeyPath, k->pcName);
-        std::string strMsg = Quoted(k->pcName) + " is not given in " + ObjectName(p);
-        // A port kind left out of "Uart" is uart-port-missing's.
-        if (k->eNeed == model::Need::kForStartup) {
-            strMsg += "; start-up fails without it (" + DefaultText(*k) + ")";
-        } else if (k->eNeed == model::Need::kForValidAnswer) {
-            strMsg += "; the device answers " + DefaultText(*k);
-        } else if (k->eNeed == model::Need::kOptional) {
-            sink.Add(check::kAbsentKey, p.pFile->strRel, p.stPos, strPath,
-                     strMsg + "; the device answers " + DefaultText(*k));
-            continue;
-        } else {
-            continue;
-        }
-        Finding &f = sink.Add(check::kMissingKey, p.pFile->strRel, p.stPos, strPath, strMsg);
-        f.tokens.push_back(k->pcName);
-        f.bKeyless = true;
-    }
-}
-
-void CheckPositions(const Place &p, const model::Value &tuple, const JsonValue &v, FindingSink &sink) {
-    for (size_t i = v.items.size(); i < tuple.uiTupleMin; ++i) {
-        const model::Value &pos = tuple.pTuple[i];
-        std::string strMsg = p.Name() + " has " + std::to_string(v.items.size()) + " elements; the device reads " +
-                             std::to_string(tuple.uiTupleMin) + ", and for the missing element " + std::to_string(i) + " ";
-        if (pos.eForm == model::Form::kWord && pos.pVocab != nullptr && pos.pVocab->Invalid())
-            strMsg += "it logs an error and answers " + std::string(pos.pVocab->Word(*pos.pVocab->Invalid()));
-        else if (pos.eJson == model::kInt)
-            strMsg += "it reads 0";
+void ReportMissing(const Place &p, FindingSink &sink) {
+    const Judgement &j = *p.pJudgement;
+    std::string strMsg;
+    if (j.eReason == model::Reason::kElementsMissing) {
+        const model::Value &t = *j.pValue;
+        strMsg = p.Name() + " has " + std::to_string(j.pNode->items.size()) + " elements; the device reads " +
+                 std::to_string(t.uiTupleMin) + ", and for each missing one ";
+        const model::Value &last = t.pTuple[t.uiTupleMin - 1];
+        if (last.eForm == model::Form::kWord && last.pVocab->Invalid())
+            strMsg += "logs an error and answers " + std::string(last.pVocab->Word(*last.pVocab->Invalid()));
         else
-            strMsg += "it takes nothing";
-        Finding &f = sink.Add(check::kMissingKey, p.pFile->strRel, p.stPos, JoinIndex(p.strKeyPath, i), strMsg);
-        f.tokens.push_back(p.strKey);
-        f.bKeyless = true;
+            strMsg += last.eJson == model::kInt ? "reads 0" : "takes nothing";
+    } else {
+        const model::Key &k = *j.pKey;
+        // A port kind left out of "Uart" is uart-port-missing's.
+        if (k.eNeed == model::Need::kLoggedIfAbsent) return;
+        strMsg = p.Name() + " is not given in " + p.ParentName() + "; " +
+                 (k.eNeed == model::Need::kForStartup ? "start-up fails without it (" + DefaultText(k) + ")"
+                                                      : "the device answers " + DefaultText(k));
     }
+    Finding &f = p.Add(sink, check::kMissingKey, strMsg);
+    f.expected = {j.strExpected};
+    f.bKeyless = true;
+}
+
+namespace {
+
+// The optional keys each object of the file leaves out.
+void AbsentIn(const CapFile &file, const model::Object &o, const JsonValue &v, const std::string &strPath,
+              Pos stPos, FindingSink &sink) {
+    for (const model::Key *k : model::Keys(o)) {
+        const JsonMember *pm = v.FindMember(k->pcName);
+        if (pm == nullptr) {
+            if (k->eNeed == model::Need::kOptional)
+                sink.Add(check::kAbsentKey, file.strRel, stPos, model::JoinPath(strPath, k->pcName),
+                         Quoted(k->pcName) + " is not given; the device answers " + DefaultText(*k));
+            continue;
+        }
+        const model::Value *pForm = model::FormFor(*k, TypeOf(pm->value));
+        if (pForm == nullptr || pForm->pObject == nullptr) continue;
+        const std::string strAt = model::JoinPath(strPath, k->pcName);
+        if (pForm->eForm == model::Form::kObject) AbsentIn(file, *pForm->pObject, pm->value, strAt, pm->stKeyPos, sink);
+        for (size_t i = 0; pForm->eForm == model::Form::kObjects && i < pm->value.items.size(); ++i)
+            AbsentIn(file, *pForm->pObject, pm->value.items[i], model::JoinPath(strAt, std::to_string(i)),
+                     pm->value.items[i].stPos, sink);
+    }
+}
+
+}  // namespace
+
+void ReportAbsentKeys(const CapFile &file, FindingSink &sink) {
+    AbsentIn(file, *model::File(file.enKind).pTop, file.json.root, "", file.json.root.stPos, sink);
 }
 
 }  // namespace devcap_tool::lint

@@ -1,11 +1,12 @@
-// The walk of a file against its model, and what the device makes of a
-// value through json-c's accessors.
+// The model's judge over lint's tree, and what the device makes of a value
+// through json-c's accessors.
 #include "checks/model_walk.h"
 
 #include <limits.h>
 #include <stdlib.h>
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace devcap_tool::lint {
 
@@ -13,14 +14,28 @@ std::string Quoted(const std::string &s) { return "\"" + s + "\""; }
 
 std::string Place::Name() const {
     if (!bElement) return Quoted(strKey);
-    const size_t ulOpen = strKeyPath.rfind('[');
-    return "element " + strKeyPath.substr(ulOpen + 1, strKeyPath.size() - ulOpen - 2) + " of " +
-           Quoted(strKeyPath.substr(0, ulOpen));
+    const std::string &strPath = KeyPath();
+    const size_t ulSlash = strPath.rfind('/');
+    return "element " + strPath.substr(ulSlash + 1) + " of " + Quoted(strPath.substr(0, ulSlash));
+}
+
+std::string Place::ParentName() const {
+    const std::string &strPath = KeyPath();
+    const size_t ulSlash = strPath.rfind('/');
+    if (ulSlash == std::string::npos) return "the top of the " + std::string(KindName(pFile->enKind)) + " file";
+    const std::string strParent = strPath.substr(0, ulSlash);
+    const size_t ulUp = strParent.rfind('/');
+    const std::string strLast = strParent.substr(ulUp + 1);
+    if (!strLast.empty() && strLast.find_first_not_of("0123456789") == std::string::npos)
+        return "an " + Quoted(strParent.substr(0, ulUp)) + " entry";
+    return Quoted(strParent);
 }
 
 Finding &Place::Add(FindingSink &sink, const char *pcCheck, std::string strMessage) const {
-    Finding &f = sink.Add(pcCheck, pFile->strRel, stPos, strKeyPath, std::move(strMessage));
+    Finding &f = sink.Add(pcCheck, pFile->strRel, stPos, KeyPath(), std::move(strMessage));
     f.tokens.push_back(strKey);
+    if (Node() != nullptr && (Node()->Is(JsonKind::kString) || Node()->Is(JsonKind::kInt)))
+        f.tokens.push_back(Node()->strText);
     return f;
 }
 
@@ -42,10 +57,7 @@ long long DeviceInt(const JsonValue &v) {
     switch (v.enKind) {
         case JsonKind::kBool: return v.bVal ? 1 : 0;
         case JsonKind::kInt: ll = v.llVal; break;
-        case JsonKind::kDouble:
-            ll = v.dVal >= static_cast<double>(INT_MAX) ? INT_MAX : v.dVal <= static_cast<double>(INT_MIN) ? INT_MIN
-                                                                                                        : static_cast<long long>(v.dVal);
-            break;
+        case JsonKind::kDouble: return static_cast<long long>(std::clamp<double>(v.dVal, INT_MIN, INT_MAX));
         case JsonKind::kString: ll = strtoll(v.strText.c_str(), nullptr, 10); break;
         default: return 0;
     }
@@ -71,14 +83,6 @@ std::optional<std::string> DeviceText(const JsonValue &v) {
     }
 }
 
-long long Narrow(long long ll, model::Range r) {
-    if (r.Holds(ll)) return ll;
-    const unsigned long long ullSpan = static_cast<unsigned long long>(r.llMax - r.llMin) + 1;
-    if (r.llMin == INT_MIN && r.llMax == INT_MAX) return std::clamp<long long>(ll, INT_MIN, INT_MAX);
-    unsigned long long u = static_cast<unsigned long long>(ll - r.llMin) % ullSpan;
-    return r.llMin + static_cast<long long>(u);
-}
-
 std::string DefaultText(const model::Key &k) {
     const model::Default &d = k.stDefault;
     switch (d.eKind) {
@@ -96,118 +100,111 @@ std::string DefaultText(const model::Key &k) {
 
 namespace {
 
-// The walk over one file.
-class Walk {
-public:
-    Walk(const CapFile &file, FileContext stContext, FindingSink &sink)
-        : m_file(file), m_stContext(stContext), m_sink(sink) {}
+// Lint's tree as the judge reads it.
+struct LintNodes {
+    using Node = JsonValue;
+    static model::JsonType Type(const Node &n) { return TypeOf(n); }
+    static long long Int(const Node &n) { return n.llVal; }
+    static std::string_view Text(const Node &n) { return n.strText; }
+    static size_t Size(const Node &n) { return n.items.size(); }
+    static const Node &At(const Node &n, size_t i) { return n.items[i]; }
+    template <typename F>
+    static void Members(const Node &n, F f) {
+        for (const JsonMember &m : n.members) f(m.strKey, m.value);
+    }
+};
 
-    void Top() {
-        const model::FileModel &fm = model::File(m_file.enKind);
-        const JsonValue &root = m_file.json.root;
-        Place p{&m_file, "", fm.pcKind, root.stPos};
-        if (!root.Is(JsonKind::kObject)) {
-            const bool bFails = m_file.enKind == FileKind::kIndex || m_file.enKind == FileKind::kBoard;
-            p.Add(m_sink, check::kWrongType,
-                  std::string("the ") + fm.pcKind + " file holds " + (root.Is(JsonKind::kArray) ? "an " : "a ") +
-                      lint::KindName(root.enKind) + "; the device reads an object (" +
-                      (bFails ? "start-up fails on anything else)" : "it reads nothing from anything else)"))
-                .bKeyless = true;
-            return;
+bool IsIndex(std::string_view s) { return !s.empty() && s.find_first_not_of("0123456789") == std::string_view::npos; }
+
+// Where each judged value stands: members at their key, elements at
+// themselves; a key not given at the key of the object that lacks it.
+class Places {
+public:
+    explicit Places(const CapFile &file) : m_file(file) { Index(file.json.root, ""); }
+
+    Place Of(const Judgement &j) const {
+        Place p{&m_file, &j, "", m_file.json.root.stPos};
+        // The key: the last segment of the path that is not an index.
+        std::vector<std::string_view> segs;
+        for (size_t ulFrom = 0; ulFrom <= j.strPath.size();) {
+            const size_t ulSlash = std::min(j.strPath.find('/', ulFrom), j.strPath.size());
+            segs.push_back(std::string_view(j.strPath).substr(ulFrom, ulSlash - ulFrom));
+            ulFrom = ulSlash + 1;
         }
-        Object(p, *fm.pTop, root);
+        p.bElement = IsIndex(segs.back());
+        for (auto it = segs.rbegin(); it != segs.rend() && p.strKey.empty(); ++it)
+            if (!IsIndex(*it)) p.strKey = *it;
+        // A value at its own place; a key not given at its object's.
+        std::string strAt = j.strPath;
+        if (j.pNode == nullptr) strAt = strAt.substr(0, std::min(strAt.size(), strAt.rfind('/')));
+        if (j.pNode == nullptr && strAt == j.strPath) strAt.clear();
+        if (auto it = m_pos.find(strAt); it != m_pos.end()) p.stPos = it->second;
+        return p;
     }
 
 private:
-    void Object(const Place &p, const model::Object &o, const JsonValue &v) {
-        for (const JsonMember &m : v.members) Member(p, o, v, m);
-        CheckPresentKeys(p, o, v, m_sink);
-    }
-
-    void Member(const Place &parent, const model::Object &o, const JsonValue &owner, const JsonMember &m) {
-        Place p{&m_file, JoinKey(parent.strKeyPath, m.strKey), m.strKey, m.stKeyPos};
-        const model::Key *pKey = model::FindKey(o, m.strKey);
-        if (pKey == nullptr) {
-            CheckUnknownKey(p, o, m.value, m_sink);
-            return;
+    void Index(const JsonValue &v, const std::string &strPath) {
+        for (const JsonMember &m : v.members) {
+            const std::string strAt = model::JoinPath(strPath, m.strKey);
+            m_pos.try_emplace(strAt, m.stKeyPos);
+            Index(m.value, strAt);
         }
-        if (m.strKey == "LedInfo" && m_file.enKind == FileKind::kBoard && !m_stContext.bBoardLedInfoRead) {
-            p.Add(m_sink, check::kNotRead,
-                  "the board file's \"LedInfo\" is not read in this product: its index gives a \"LedNum\"");
-            return;
+        for (size_t i = 0; i < v.items.size(); ++i) {
+            const std::string strAt = model::JoinPath(strPath, std::to_string(i));
+            m_pos.try_emplace(strAt, v.items[i].stPos);
+            Index(v.items[i], strAt);
         }
-        const model::Value *pForm = model::FormFor(*pKey, TypeOf(m.value));
-        if (pForm == nullptr) {
-            CheckKeyType(p, *pKey, m.value, o.bByKeyAlone, m_sink);
-            if (!o.bByKeyAlone) return;
-            pForm = &pKey->stValue;
-        }
-        Value(p, *pForm, m.value, &owner);
-    }
-
-    void Value(const Place &p, const model::Value &form, const JsonValue &v, const JsonValue *pOwner) {
-        if (TypeOf(v) != form.eJson) return;  // a value taken whatever its type, already reported
-        switch (form.eForm) {
-            case model::Form::kFlag:
-            case model::Form::kDecimal: break;
-            case model::Form::kNumber: CheckNumber(p, form, v, m_sink); break;
-            case model::Form::kText: CheckTextLength(p, form, v, m_sink); break;
-            case model::Form::kWord:
-                CheckTextLength(p, form, v, m_sink);
-                CheckWord(p, form, v, m_sink);
-                break;
-            case model::Form::kNumberWord: CheckNumberWord(p, form, v, m_sink); break;
-            case model::Form::kSlots:
-                CheckArrayLength(p, form, v, m_sink);
-                for (size_t i = 0; i < v.items.size() && i < form.uiCap; ++i) Element(p, form, *form.pElem, v, i);
-                break;
-            case model::Form::kTuple:
-                CheckArrayLength(p, form, v, m_sink);
-                CheckPositions(p, form, v, m_sink);
-                for (size_t i = 0; i < v.items.size() && i < form.uiTuple; ++i)
-                    Element(p, form, form.pTuple[i], v, i);
-                if (form.uiJoined > 0) CheckJoinedLength(p, form, v, pOwner, m_sink);
-                break;
-            case model::Form::kObject: Object(p, *form.pObject, v); break;
-            case model::Form::kObjects:
-                for (size_t i = 0; i < v.items.size() && i < form.uiCap; ++i) {
-                    const JsonValue &e = v.items[i];
-                    Place pe = ElementPlace(p, v, i);
-                    if (e.Is(JsonKind::kObject)) Object(pe, *form.pObject, e);
-                    else CheckElementType(pe, form, ObjectElement(form), e, m_sink);
-                }
-                break;
-        }
-    }
-
-    static model::Value ObjectElement(const model::Value &array) {
-        return model::Value{.eJson = model::kObject, .eForm = model::Form::kObject, .pObject = array.pObject};
-    }
-
-    Place ElementPlace(const Place &p, const JsonValue &array, size_t i) const {
-        return Place{&m_file, JoinIndex(p.strKeyPath, i), p.strKey, array.items[i].stPos, true};
-    }
-
-    void Element(const Place &p, const model::Value &array, const model::Value &elem, const JsonValue &v, size_t i) {
-        const Place pe = ElementPlace(p, v, i);
-        const JsonValue &e = v.items[i];
-        if (TypeOf(e) == elem.eJson) {
-            Value(pe, elem, e, &v);
-            return;
-        }
-        if (std::optional<JsonValue> read = CheckElementType(pe, array, elem, e, m_sink)) Value(pe, elem, *read, &v);
     }
 
     const CapFile &m_file;
-    FileContext m_stContext;
-    FindingSink &m_sink;
+    std::unordered_map<std::string, Pos> m_pos;
 };
+
+void Report(const Place &p, FindingSink &sink) {
+    using model::Reason;
+    switch (p.pJudgement->eReason) {
+        case Reason::kAsWritten: break;
+        case Reason::kUnknownKey: ReportUnknownKey(p, sink); break;
+        case Reason::kWrongType:
+        case Reason::kConverted: ReportWrongType(p, sink); break;
+        case Reason::kMissingKey:
+        case Reason::kElementsMissing: ReportMissing(p, sink); break;
+        case Reason::kInvalidWord:
+        case Reason::kKeptPrevious: ReportWord(p, sink); break;
+        case Reason::kNarrowed: ReportNarrowed(p, sink); break;
+        case Reason::kCut: ReportCut(p, sink); break;
+        case Reason::kNotTaken: ReportNotJoined(p, sink); break;
+        case Reason::kElementsDropped: ReportDropped(p, sink); break;
+        case Reason::kFailsStartup: break;  // isp-info-count's
+    }
+}
 
 }  // namespace
 
 void CheckAgainstModel(const CapFile &file, FileContext stContext, FindingSink &sink) {
     if (!file.bExists || !file.json.bDeviceReads) return;
-    Walk(file, stContext, sink).Top();
+    const model::FileModel &fm = model::File(file.enKind);
+    const JsonValue &root = file.json.root;
+    if (!root.Is(JsonKind::kObject)) {
+        const bool bFails = file.enKind == FileKind::kIndex || file.enKind == FileKind::kBoard;
+        sink.Add(check::kWrongType, file.strRel, root.stPos, "",
+                 std::string("the ") + fm.pcKind + " file holds " + (root.Is(JsonKind::kArray) ? "an " : "a ") +
+                     KindName(root.enKind) + "; the device reads an object (" +
+                     (bFails ? "start-up fails on anything else)" : "it reads nothing from anything else)"))
+            .bKeyless = true;
+        return;
+    }
+    const Places places(file);
+    const bool bSkipLedInfo = file.enKind == FileKind::kBoard && !stContext.bBoardLedInfoRead;
+    for (const Judgement &j : model::Judge<LintNodes>::File(fm, root)) {
+        if (j.eVerdict == model::Verdict::kTaken) continue;
+        if (bSkipLedInfo && (j.strPath == "LedInfo" || j.strPath.rfind("LedInfo/", 0) == 0)) continue;
+        Report(places.Of(j), sink);
+    }
+    if (const JsonMember *pLed = bSkipLedInfo ? root.FindMember("LedInfo") : nullptr)
+        sink.Add(check::kNotRead, file.strRel, pLed->stKeyPos, "LedInfo",
+                 "the board file's \"LedInfo\" is not read in this product: its index gives a \"LedNum\"");
+    ReportAbsentKeys(file, sink);
 }
 
 }  // namespace devcap_tool::lint

@@ -34,12 +34,4 @@ bool SameLettersOtherCase(std::string_view a, std::string_view b) {
     return a != b && a.size() == b.size() && EditDistance(a, b, true) == 0;
 }
 
-std::string JoinKey(const std::string &strParent, const std::string &strKey) {
-    return strParent.empty() ? strKey : strParent + "." + strKey;
-}
-
-std::string JoinIndex(const std::string &strParent, size_t ulIndex) {
-    return strParent + "[" + std::to_string(ulIndex) + "]";
-}
-
 }  // namespace devcap_tool::lint

@@ -37,12 +37,12 @@ void CheckUart(const Product &p, FindingSink &sink) {
         const JsonMember *pDir = pPort->value.FindMember("DirectionGpio");
         const size_t ulPorts = pNodes != nullptr && pNodes->Is(JsonKind::kArray) ? pNodes->items.size() : 0;
         const size_t ulDirs = pDir != nullptr && pDir->value.Is(JsonKind::kArray) ? pDir->value.items.size() : 0;
-        const std::string strPort = JoinKey("Uart", port.pcKey);
+        const std::string strPort = model::JoinPath("Uart", port.pcKey);
         for (size_t i = ulDirs; i < ulPorts && i < CAP_UART_PORTS; ++i) {
             const JsonValue &node = pNodes->items[i];
             const std::string strNode = node.Is(JsonKind::kString) ? " (\"" + node.strText + "\")" : "";
             sink.Add(check::kUartDirection, strRel, pDir != nullptr ? pDir->stKeyPos : pPort->stKeyPos,
-                     pDir != nullptr ? JoinKey(strPort, "DirectionGpio") : strPort,
+                     pDir != nullptr ? model::JoinPath(strPort, "DirectionGpio") : strPort,
                      port.pcName + std::string(" port ") + std::to_string(i) + strNode +
                          " has no direction GPIO: the device answers GPIO 0, a real line; write -1 for a port "
                          "without one");

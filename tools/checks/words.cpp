@@ -22,35 +22,25 @@ std::string UnknownAnswer(const model::Vocab &vocab) {
     return pcWord != nullptr ? pcWord : std::to_string(*vocab.Unknown());
 }
 
-Finding &Report(const Place &p, const model::Vocab &vocab, const std::string &strWhat, const std::string &strFound,
-                const std::vector<std::string> &near, FindingSink &sink) {
-    std::string strMsg = strWhat + "; the device will answer " + UnknownAnswer(vocab) + " (expected one of: " + WordList(vocab);
-    if (!near.empty()) strMsg += "; did you mean " + Quoted(near.front()) + "?";
-    Finding &f = p.Add(sink, check::kUnknownWord, strMsg + ")");
-    for (const model::Entry &w : vocab.Words()) f.expected.push_back(w.strText);
-    f.tokens.push_back(strFound);
-    return f;
-}
-
 }  // namespace
 
-void CheckWord(const Place &p, const model::Value &form, const JsonValue &v, FindingSink &sink) {
+void ReportWord(const Place &p, FindingSink &sink) {
+    const Judgement &j = *p.pJudgement;
+    const model::Value &form = *j.pValue;
     const model::Vocab &vocab = *form.pVocab;
-    if (vocab.Find(v.strText) != nullptr) return;
-    const std::string strVocab = p.bElement ? vocab.pcName : p.strKey;
-    Report(p, vocab, Quoted(v.strText) + " is not a " + strVocab + " word", v.strText,
-           model::SuggestWord(vocab, v.strText), sink);
-}
-
-void CheckNumberWord(const Place &p, const model::Value &form, const JsonValue &v, FindingSink &sink) {
-    const model::Vocab &vocab = *form.pVocab;
-    const long long llKept = Narrow(DeviceInt(v), form.stRange);
-    if (vocab.FindNumber(llKept) != nullptr) return;  // a narrowed number is number-narrowed's
-    std::string strWhat = v.strText + " is not a " + p.strKey + " value";
-    if (llKept != v.llVal) strWhat += " (the field keeps " + std::to_string(llKept) + " of it)";
-    std::string strUnit = vocab.pcUnit != nullptr ? std::string(" ") + vocab.pcUnit : "";
-    Report(p, vocab, strWhat, v.strText, {}, sink).tokens.push_back(std::to_string(llKept));
-    (void)strUnit;
+    const JsonValue &v = *j.pNode;
+    std::string strMsg;
+    if (form.eForm == model::Form::kNumberWord) {
+        strMsg = v.strText + " is not a " + p.strKey + " value";
+    } else {
+        // A key names its vocabulary, unless its name is a generic one.
+        const std::string strVocab = p.bElement || p.strKey == "Type" ? vocab.pcName : p.strKey;
+        strMsg = Quoted(v.strText) + " is not a " + strVocab + " word";
+    }
+    strMsg += "; the device will answer " + UnknownAnswer(vocab) + " (expected one of: " + WordList(vocab);
+    if (!j.suggestions.empty()) strMsg += "; did you mean " + Quoted(j.suggestions.front()) + "?";
+    Finding &f = p.Add(sink, check::kUnknownWord, strMsg + ")");
+    for (const model::Entry &w : vocab.Words()) f.expected.push_back(w.strText);
 }
 
 }  // namespace devcap_tool::lint
