@@ -191,6 +191,7 @@ void Accounting::Account(const LogLine &l, Window w) {
 void Accounting::Startup() {
     if (m_p.iInitRc == 0) return;
     const CapFile *pFile = m_p.pIndex;
+    Pos stPos;
     std::string strStage = "stage ?";
     if (m_p.pFailedStage != nullptr) {
         const int iStage = m_p.pFailedStage->iNumber;
@@ -208,8 +209,17 @@ void Accounting::Startup() {
             if (pFirst == nullptr && iStage != 2 && pf->enKind == aKinds[iStage - 1]) pFirst = pf;
         }
         pFile = pBad != nullptr ? pBad : pFirst != nullptr ? pFirst : m_p.pIndex;
+        // A board, sensor or lens file that is not there: where the index names it.
+        if (iStage == 2 && pFile->enKind != FileKind::kPatch) {
+            for (const Finding &f : m_findings) {
+                if (f.strCheck != check::kMissingFile || f.strPath != m_p.pIndex->strRel) continue;
+                stPos = f.stPos;
+                break;
+            }
+            pFile = m_p.pIndex;
+        }
     }
-    m_sink.Add(check::kStartup, pFile->strRel, Pos{}, "",
+    m_sink.Add(check::kStartup, pFile->strRel, stPos, "",
                "the device's start-up fails on product " + m_p.strName + " in " + strStage + ", code " +
                    std::to_string(m_p.iInitRc) + ": later stages do not run and their answers stay at their defaults");
 }

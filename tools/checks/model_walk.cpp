@@ -22,7 +22,7 @@ std::string Place::Name() const {
 std::string Place::ParentName() const {
     const std::string &strPath = KeyPath();
     const size_t ulSlash = strPath.rfind('/');
-    if (ulSlash == std::string::npos) return "the top of the " + std::string(KindName(pFile->enKind)) + " file";
+    if (ulSlash == std::string::npos) return "the top level of the " + std::string(KindName(pFile->enKind)) + " file";
     const std::string strParent = strPath.substr(0, ulSlash);
     const size_t ulUp = strParent.rfind('/');
     const std::string strLast = strParent.substr(ulUp + 1);

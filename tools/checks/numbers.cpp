@@ -8,10 +8,6 @@
 
 namespace devcap_tool::lint {
 
-namespace {
-
-// What a field keeps of an integer: json-c's 32-bit reading, then the
-// field's width.
 long long Kept(const model::Value &form, long long ll) {
     ll = std::clamp<long long>(ll, INT32_MIN, INT32_MAX);
     const model::Range r = form.stRange;
@@ -19,8 +15,6 @@ long long Kept(const model::Value &form, long long ll) {
     const unsigned long long ullSpan = static_cast<unsigned long long>(r.llMax - r.llMin) + 1;
     return r.llMin + static_cast<long long>(static_cast<unsigned long long>(ll - r.llMin) % ullSpan);
 }
-
-}  // namespace
 
 void ReportNarrowed(const Place &p, FindingSink &sink) {
     const model::Value &form = *p.pJudgement->pValue;
