@@ -83,8 +83,10 @@ void CheckDeviceLog(const Product &p, FindingSink &sink);
 // ---- checks of the whole tree
 
 // file-name (file_names.cpp): files and folders whose names nearly match
-// those the device looks for.
-void CheckFileNames(const std::string &strRoot, FindingSink &sink);
+// those the device looks for: in the product folders and the folders of
+// the parts they read, or (bWholeTree) in every folder of the tree.
+void CheckFileNames(const std::string &strRoot, const std::vector<std::string> &products,
+                    const std::vector<std::string> &partFolders, bool bWholeTree, FindingSink &sink);
 
 // ---- shared by the checks
 

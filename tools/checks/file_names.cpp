@@ -38,20 +38,29 @@ void CheckFolder(const std::string &strRoot, const std::string &strDevFolder, co
 
 }  // namespace
 
-void CheckFileNames(const std::string &strRoot, FindingSink &sink) {
-    const std::string strHardware = "/usr/bin/hardware";
+void CheckFileNames(const std::string &strRoot, const std::vector<std::string> &products,
+                    const std::vector<std::string> &partFolders, bool bWholeTree, FindingSink &sink) {
+    const std::string strHardware = FolderOf(FileKind::kBoard).substr(0, FolderOf(FileKind::kBoard).rfind('/'));
     const FileKind aShared[] = {FileKind::kBoard, FileKind::kSensor, FileKind::kLens};
-    CheckFolder(strRoot, "/usr/bin", {"hardware"}, sink);
-    std::vector<std::string> kinds;
-    for (FileKind k : aShared) kinds.push_back(FolderOf(k).substr(strHardware.size() + 1));
-    CheckFolder(strRoot, strHardware, kinds, sink);
-    for (const std::string &strProduct : ListFolder(strRoot, "/usr/bin")) {
-        if (strProduct == "hardware") continue;
-        CheckFolder(strRoot, "/usr/bin/" + strProduct, {FileNameOf(FileKind::kIndex), FileNameOf(FileKind::kPatch)}, sink);
+    std::vector<std::string> productFolders = products, parts = partFolders;
+    if (bWholeTree) {
+        CheckFolder(strRoot, FolderOf(FileKind::kIndex), {strHardware.substr(strHardware.rfind('/') + 1)}, sink);
+        std::vector<std::string> kinds;
+        for (FileKind k : aShared) kinds.push_back(FolderOf(k).substr(strHardware.size() + 1));
+        CheckFolder(strRoot, strHardware, kinds, sink);
+        productFolders.clear();
+        for (const std::string &n : ListFolder(strRoot, FolderOf(FileKind::kIndex)))
+            if (FolderOf(FileKind::kIndex) + "/" + n != strHardware) productFolders.push_back(n);
+        for (FileKind k : aShared)
+            for (const std::string &n : ListFolder(strRoot, FolderOf(k))) parts.push_back(FolderOf(k) + "/" + n);
     }
-    for (FileKind k : aShared)
-        for (const std::string &strPart : ListFolder(strRoot, FolderOf(k)))
-            CheckFolder(strRoot, FolderOf(k) + "/" + strPart, {FileNameOf(k)}, sink);
+    for (const std::string &n : productFolders)
+        CheckFolder(strRoot, FolderOf(FileKind::kIndex) + "/" + n,
+                    {FileNameOf(FileKind::kIndex), FileNameOf(FileKind::kPatch)}, sink);
+    for (const std::string &strFolder : parts) {
+        for (FileKind k : aShared)
+            if (strFolder.rfind(FolderOf(k) + "/", 0) == 0) CheckFolder(strRoot, strFolder, {FileNameOf(k)}, sink);
+    }
 }
 
 }  // namespace devcap_tool::lint

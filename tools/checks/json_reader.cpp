@@ -68,6 +68,8 @@ public:
 
     // Where the token last begun (a value, a key, a bracket) starts.
     Pos TokenStart() const { return m_stToken; }
+    // Where the character Peek() shows stands.
+    Pos NextPos() const { return m_stNext; }
     bool SawComment() const { return m_bComment; }
 
 private:
@@ -221,6 +223,9 @@ private:
     }
     bool Open(JsonKind enKind) {
         Add(enKind);
+        // The iterative parser reports a bracket before it takes it.
+        const char c = m_stream.Peek();
+        if (c == '{' || c == '[') m_pLast->stPos = m_stream.NextPos();
         m_stack.push_back(m_pLast);
         if (static_cast<int>(m_stack.size()) > m_iMaxDepth) m_iMaxDepth = static_cast<int>(m_stack.size());
         return true;

@@ -39,6 +39,8 @@ public:
         return slot.get();
     }
 
+    const std::map<std::string, std::unique_ptr<CapFile>> &All() const { return m_files; }
+
 private:
     std::string m_strRoot;
     std::map<std::string, std::unique_ptr<CapFile>> m_files;
@@ -66,7 +68,8 @@ public:
         : m_opts(opts), m_enabled(enabled), m_files(opts.strRoot), m_session(opts) {}
 
     void Run(const std::string &strName, LintResult &result);
-    void CheckTree(LintResult &result);
+    // The names in the tree (bWholeTree) or around the products checked.
+    void CheckTree(LintResult &result, bool bWholeTree);
     void Finish(LintResult &result);
 
 private:
@@ -164,9 +167,14 @@ void Linter::Run(const std::string &strName, LintResult &result) {
     result.products.push_back(std::move(summary));
 }
 
-void Linter::CheckTree(LintResult &) {
+void Linter::CheckTree(LintResult &result, bool bWholeTree) {
+    std::vector<std::string> products, parts;
+    for (const ProductSummary &p : result.products) products.push_back(p.strName);
+    for (const auto &[strDevPath, pFile] : m_files.All())
+        if (pFile->enKind != FileKind::kIndex && pFile->enKind != FileKind::kPatch && pFile->bExists)
+            parts.push_back(strDevPath.substr(0, strDevPath.rfind('/')));
     FindingSink sink;
-    CheckFileNames(m_opts.strRoot, sink);
+    CheckFileNames(m_opts.strRoot, products, parts, bWholeTree, sink);
     for (const Finding &f : sink.All()) Keep(f);
 }
 
@@ -194,11 +202,12 @@ int LintResult::Count(Severity enSeverity) const {
         std::count_if(findings.begin(), findings.end(), [&](const Finding &f) { return f.enSeverity == enSeverity; }));
 }
 
-LintResult Lint(const Options &opts, const std::vector<std::string> &products, const std::set<std::string> &enabled) {
+LintResult Lint(const Options &opts, const std::vector<std::string> &products, bool bWholeTree,
+               const std::set<std::string> &enabled) {
     LintResult result;
     Linter linter(opts, enabled);
     for (const std::string &strName : products) linter.Run(strName, result);
-    linter.CheckTree(result);
+    linter.CheckTree(result, bWholeTree);
     linter.Finish(result);
     return result;
 }

@@ -27,7 +27,10 @@ struct LintResult {
     int Count(Severity enSeverity) const;
 };
 
-// opts.strRoot without a trailing slash; the products by folder name.
-LintResult Lint(const Options &opts, const std::vector<std::string> &products, const std::set<std::string> &enabled);
+// opts.strRoot without a trailing slash; the products by folder name, all
+// of the tree's (bWholeTree: then every folder's names are checked too) or
+// the ones named.
+LintResult Lint(const Options &opts, const std::vector<std::string> &products, bool bWholeTree,
+                const std::set<std::string> &enabled);
 
 }  // namespace devcap_tool::lint

@@ -201,7 +201,7 @@ int CmdLint(const std::vector<std::string> &argsIn) {
     std::vector<std::string> products;
     if (!ChooseProducts(opts, named, &products)) return kExitUsage;
 
-    const lint::LintResult r = lint::Lint(opts, products, lo.enabled);
+    const lint::LintResult r = lint::Lint(opts, products, named.empty(), lo.enabled);
     if (opts.bJson)
         fputs(LintJson(r, opts.strRoot, lo.bStrict).c_str(), stdout);
     else if (lo.bSarif)
