@@ -5,7 +5,12 @@
 #include <initializer_list>
 #include <sstream>
 
+#include "board/vocab.h"
+#include "core/vocab.h"
 #include "devcap.h"
+#include "lens/focus.h"
+#include "patch/vocab.h"
+#include "sensor/vocab.h"
 
 namespace devcap_check {
 
@@ -39,18 +44,46 @@ void Texts(Report &r, const char *name, const char (&aac)[M][N]) {
             r.Fail(std::string(name) + "[" + std::to_string(i) + "]: text not terminated");
 }
 
-// An enumeration field: a member, its invalid value, or 0 (the cleared record).
+// An enumeration field: a member, what its matcher answers without a word,
+// or 0 (the cleared record). The members are those of the library's own
+// tables.
 struct Members {
-    unsigned lo, hi;                      // a contiguous range of members
-    std::initializer_list<unsigned> gaps;  // values inside it with no member
+    std::vector<unsigned> values;
 };
 
+template <typename E, size_t L, size_t N>
+Members Of(const cap::Vocabulary<E, L, N> &v, std::initializer_list<unsigned> also = {}) {
+    Members m{{0, v.enNull, v.enOther}};
+    for (const auto &w : v.astWords) m.values.push_back(w.ucVal);
+    m.values.insert(m.values.end(), also);
+    return m;
+}
+
+template <typename E, size_t N>
+Members Of(const cap::Numbers<E, N> &v) {
+    Members m{{0, v.enOther}};
+    for (const auto &w : v.astNumbers) m.values.push_back(w.ucVal);
+    return m;
+}
+
+template <typename E, size_t L, size_t N>
+Members OfWords(const cap::Word<E, L> (&astWords)[N], std::initializer_list<unsigned> also) {
+    Members m{{0}};
+    for (const auto &w : astWords) m.values.push_back(w.ucVal);
+    m.values.insert(m.values.end(), also);
+    return m;
+}
+
+Members FocusKinds() {
+    Members m{{CAP_FOCUS_NONE}};
+    for (unsigned char uc : cap::kFocusOfLens) m.values.push_back(uc);
+    return m;
+}
+
 bool IsMember(unsigned v, const Members &m) {
-    if (v == 0) return true;
-    if (v < m.lo || v > m.hi) return false;
-    for (unsigned g : m.gaps)
-        if (v == g) return false;
-    return true;
+    for (unsigned x : m.values)
+        if (v == x) return true;
+    return false;
 }
 
 void Enum(Report &r, const char *name, unsigned v, const Members &m) {
@@ -66,13 +99,16 @@ void Enums(Report &r, const char *name, const unsigned (&a)[N], const Members &m
 }
 
 // The member sets, invalid value included.
-const Members kCamera{0, 5, {}}, kSoc{0, 11, {}}, kMotor{0, 3, {}}, kHardCtl{0, 2, {}},
-    kFpgaI2c{0, 12, {4, 5, 6, 7, 8, 9, 10}}, kAlarm{0, 3, {}}, kIris{0, 5, {}}, kIrcut{0, 7, {}},
-    kVideo{3, 7, {}}, kCvbs{0, 2, {}}, kWifi{0, 3, {}}, kWifiMode{0, 3, {}}, kPos{0, 6, {}},
-    kMcu{0, 6, {}}, kFanHeat{0, 3, {}}, kMemWidth{0, 4, {}}, kRam{0, 5, {}}, kAudioSoc{0, 2, {}},
-    kSensor{0, 19, {14}}, kSensorMode{0, 29, {}}, kLens{0, 26, {}}, kFix{0, 6, {}},
-    kFocus{0, 3, {}}, kBall{0, 3, {}}, kLed{1, 24, {2, 3, 12, 13, 17, 18, 21}},
-    kLedCtl{0, 4, {}}, kLaser{0, 2, {}};
+const Members kCamera = Of(cap::kCameraVocab), kSoc = Of(cap::kSocVocab), kMotor = Of(cap::kMotorVocab),
+              kHardCtl = Of(cap::kHardCtlVocab), kFpgaI2c = Of(cap::kFpgaI2cVocab),
+              kAlarm = Of(cap::kAlarmVocab), kIris = Of(cap::kIrisVocab), kIrcut = Of(cap::kIrcutVocab),
+              kVideo = Of(cap::kVideoVocab), kCvbs = Of(cap::kCvbsVocab), kWifi = Of(cap::kWifiVocab),
+              kWifiMode = Of(cap::kWifiModeVocab), kPos = Of(cap::kPositionVocab), kMcu = Of(cap::kMcuVocab),
+              kFanHeat = Of(cap::kFanHeatVocab), kMemWidth = Of(cap::kMemWidthVocab),
+              kRam = Of(cap::kRamSizeVocab), kAudioSoc = OfWords(cap::kAudioSocWords, {CAP_AUDIO_SOC_NONE}),
+              kSensor = Of(cap::kSensorVocab), kSensorMode = Of(cap::kModeVocab), kLens = Of(cap::kLensVocab),
+              kFix = Of(cap::kFixDistanceVocab), kFocus = FocusKinds(), kBall = Of(cap::kBallVocab),
+              kLed = Of(cap::kLedVocab), kLedCtl = Of(cap::kLedCtlVocab), kLaser = Of(cap::kLaserVocab);
 
 // ------------------------------------------------------------- the queries
 

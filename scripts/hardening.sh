@@ -19,7 +19,8 @@ cd "$(dirname "$0")/.."
 . scripts/deps.sh
 
 JOBS=${JOBS:-$(nproc)}
-BASE_PACKAGES=(cmake ninja-build g++ pkg-config libjson-c-dev googletest libgtest-dev)
+BASE_PACKAGES=(cmake ninja-build g++ pkg-config libjson-c-dev googletest libgtest-dev nlohmann-json3-dev
+    python3 python3-jsonschema)
 
 log() { echo "=== hardening: $*" >&2; }
 

@@ -8,7 +8,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/deps.sh
-deps_install cmake ninja-build g++ pkg-config libjson-c-dev googletest libgtest-dev
+deps_install cmake ninja-build g++ pkg-config libjson-c-dev googletest libgtest-dev nlohmann-json3-dev \
+    python3 python3-jsonschema
 
 BUILD_DIR=${BUILD_DIR:-build}
 cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release -DDEVCAP_BUILD_TESTS=ON

@@ -4,7 +4,8 @@ set(DEVCAP_FUZZ_DIR ${PROJECT_SOURCE_DIR}/fuzz)
 
 # The invariant checker and every-query walk shared with the fuzz targets.
 add_library(devcap_check STATIC ${DEVCAP_FUZZ_DIR}/devcap_check.cpp)
-target_include_directories(devcap_check PUBLIC ${DEVCAP_FUZZ_DIR})
+# It reads the members from the library's word tables.
+target_include_directories(devcap_check PUBLIC ${DEVCAP_FUZZ_DIR} PRIVATE ${PROJECT_SOURCE_DIR})
 target_link_libraries(devcap_check PUBLIC devcap)
 
 # Many threads querying one record at once (meant for a ThreadSanitizer build).

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "core/core.h"
+#include "core/vocab.h"
 #include "fixture.h"
 
 using namespace devcap_test;
@@ -12,26 +13,24 @@ namespace {
 
 class CoreVocabTest : public CapTest {};
 
-// Every word with its number; unknown words (case, blanks, parts) are silently
-// invalid, a missing one is reported by the matcher.
+// Every word of the tables gives its member and irregular words their
+// exported numbers; unknown words (case, blanks, parts) are silently invalid,
+// a missing one is reported by the matcher.
 TEST_F(CoreVocabTest, EveryWord) {
-    const std::pair<const char *, SensorType> aSensors[] = {
-        {"imx385", 0},  {"imx185", 1},  {"imx327", 2},  {"imx335", 3},   {"os08a10", 4}, {"os02c10", 5},
-        {"sc4210", 6},  {"imx334", 7},  {"sc2210", 8},  {"sc4238", 9},   {"imx307", 10}, {"imx265", 11},
-        {"imx305", 12}, {"os04a10", 13}, {"sc200ai", 15}, {"sc500ai", 16}, {"gc2053", 17}, {"imx485", 18},
-        {"IMX307", CAP_SENSOR_INVALID}, {"", CAP_SENSOR_INVALID}, {"imx3", CAP_SENSOR_INVALID},
-    };
-    for (const auto &[pcWord, enType] : aSensors) EXPECT_EQ(cap_MatchSensorType(pcWord), enType) << pcWord;
-    const char *apcLenses[] = {"union_t5183", "muxia_35x",   "user",        "yt3010",  "hd0271",  "fixed",
-                               "25x_f028",    "24x_f063",    "yt50011",     "28x_f147x", "32x_f127x", "yt30031",
-                               "yt30021",     "union_t5097", "union_t5291", "df033",   "yt10093", "yt10112",
-                               "yt10069",     "yt10068",     "union_t5188", "f130x",   "union_t5215", "f139",
-                               "yt30033",     "fg20060",     "yt3010 ",     "Fixed"};
-    for (LensType i = 0; i < std::size(apcLenses); ++i)
-        EXPECT_EQ(cap_MatchLensType(apcLenses[i]), i < 26 ? i : LensType{CAP_LENS_INVALID}) << apcLenses[i];
-    const char *apcDistances[] = {"2.8mm", "3.6mm", "6mm", "8mm", "12mm", "box", "4mm", "3.6"};
-    for (FixDistance i = 0; i < std::size(apcDistances); ++i)
-        EXPECT_EQ(cap_MatchFixDistance(apcDistances[i]), i < 6 ? i : FixDistance{CAP_FIX_INVALID}) << apcDistances[i];
+    for (const auto &w : cap::kSensorWords) EXPECT_EQ(cap_MatchSensorType(w.acText), w.ucVal) << w.acText;
+    for (const auto &w : cap::kLensWords) EXPECT_EQ(cap_MatchLensType(w.acText), w.ucVal) << w.acText;
+    for (const auto &w : cap::kFixDistanceWords) EXPECT_EQ(cap_MatchFixDistance(w.acText), w.ucVal) << w.acText;
+    ExpectAnswers({
+        WANT(cap_MatchSensorType("imx307"), 10), WANT(cap_MatchSensorType("os04a10"), 13),
+        WANT(cap_MatchSensorType("sc200ai"), 15), WANT(cap_MatchSensorType("imx485"), 18),
+        WANT(cap_MatchLensType("user"), 2), WANT(cap_MatchLensType("fixed"), 5),
+        WANT(cap_MatchLensType("fg20060"), 25), WANT(cap_MatchFixDistance("3.6mm"), 1),
+        WANT(cap_MatchFixDistance("box"), 5),
+        WANT(cap_MatchSensorType("IMX307"), CAP_SENSOR_INVALID), WANT(cap_MatchSensorType(""), CAP_SENSOR_INVALID),
+        WANT(cap_MatchSensorType("imx3"), CAP_SENSOR_INVALID), WANT(cap_MatchLensType("yt3010 "), CAP_LENS_INVALID),
+        WANT(cap_MatchLensType("Fixed"), CAP_LENS_INVALID), WANT(cap_MatchFixDistance("4mm"), CAP_FIX_INVALID),
+        WANT(cap_MatchFixDistance("3.6"), CAP_FIX_INVALID),
+    });
     EXPECT_EQ(log.Size(), 0u);
 
     EXPECT_EQ(cap_MatchSensorType(nullptr), CAP_SENSOR_INVALID);

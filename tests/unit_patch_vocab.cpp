@@ -8,6 +8,7 @@
 #include "fixture.h"
 #include "lens/lens.h"
 #include "patch/patch.h"
+#include "patch/vocab.h"
 #include "sensor/sensor.h"
 
 using namespace devcap_test;
@@ -48,13 +49,9 @@ TEST_F(PatchUnit, VocabularyWords) {
         WANT(cap_MatchSensorMode("12m3000ph"), 22), WANT(cap_MatchSensorMode("4m2688_1520ph"), 27),
         WANT(cap_MatchSensorMode("4m2688_1520pl"), 28), WANT(cap_MatchSensorMode("4m2688_1520"), 29),
     });
-    const struct { const char *pcWord; unsigned int uiVal; } astLeds[] = {
-        {"gpioled", 1}, {"whitenear", 4}, {"whitemid", 5}, {"whitefar", 6}, {"irnear", 7},
-        {"irmid", 8},   {"irfar", 9},     {"softnear", 10}, {"mix", 11},     {"const", 14},
-        {"sun_fli", 15}, {"fre_fli", 16}, {"l6d30bw", 19}, {"itwld2", 20},  {"alert", 22},
-        {"alert_whitenear", 23},
-    };
-    for (const auto &w : astLeds) EXPECT_EQ(cap_MatchLedType(w.pcWord), w.uiVal) << w.pcWord;
+    for (const auto &w : cap::kLedWords) EXPECT_EQ(cap_MatchLedType(w.acText), w.ucVal) << w.acText;
+    ExpectAnswers({WANT(cap_MatchLedType("gpioled"), 1), WANT(cap_MatchLedType("mix"), 11),
+                   WANT(cap_MatchLedType("const"), 14), WANT(cap_MatchLedType("alert_whitenear"), 23)});
     EXPECT_EQ(log.Size(), 0u);
     ExpectRefusals(log, {
         REFUSE("cap_MatchBallType", cap_MatchBallType(nullptr), CAP_BALL_INVALID, "cap_MatchBallType param is null!\n"),

@@ -24,12 +24,12 @@ constexpr Value kAlarmOutI2c[] = {Number<unsigned short>(B(stAlarm.stAlarmOutI2c
 // ---- arrays read alike at the top level and inside "Alarm"
 constexpr Key kArrayKeys[] = {
     {"AlarmInWithGpio",
-     Counting(Slots(kGpio[0], B(stAlarm.aiAlarmInGpio), CAP_ALARM_SLOTS), "AlarmInNum"), nullptr,
+     Counting(Slots(kGpio[0], B(stAlarm.aiAlarmInGpio), CAP_ALARM_SLOTS), B(stAlarm.usAlarmInNum)), nullptr,
      Need::kOptional, Is(-1),
      "GPIO line of each alarm input; the array's length (also past the slots) is the number of "
      "inputs, unless an \"AlarmInNum\" comes later."},
     {"AlarmOutWithGpio",
-     Counting(Slots(kGpio[1], B(stAlarm.aiAlarmOutGpio), CAP_ALARM_SLOTS), "AlarmOutNum"), nullptr,
+     Counting(Slots(kGpio[1], B(stAlarm.aiAlarmOutGpio), CAP_ALARM_SLOTS), B(stAlarm.usAlarmOutNum)), nullptr,
      Need::kOptional, Is(-1),
      "GPIO line of each alarm output; the array's length is the number of outputs, unless an "
      "\"AlarmOutNum\" comes later."},
@@ -69,7 +69,7 @@ constexpr Object kAlarm = MakeObject("Alarm", kAlarmKeys, UnknownReport{kString 
 // ---- "Uart": three port kinds, each an object with the same two keys
 #define DEVCAP_UART_PORT_KEYS(port)                                                                    \
     {"DeviceNode",                                                                                     \
-     Counting(Slots(kNode_##port, B(stUart.port.aacDevNode), CAP_UART_PORTS), "stUart." #port ".ucNum"), \
+     Counting(Slots(kNode_##port, B(stUart.port.aacDevNode), CAP_UART_PORTS), B(stUart.port.ucNum)), \
      nullptr, Need::kOptional, kEmpty,                                                                 \
      "Device node of each port, without /dev/ (ttyAMA2); the number of names is the number of "       \
      "ports."},                                                                                        \
@@ -90,9 +90,10 @@ constexpr const char kPortDoc[] = "Ports of one kind; given, it replaces the kin
 // An unknown key is logged once per element of its array; a known key that is
 // no array is refused with a message.
 constexpr UnknownReport kPortReport{kArray, kArray, kAnyJson & ~kArray};
-constexpr Object kUart485 = MakeObject("Uart485", kUart485Keys, kPortReport, kPortDoc);
-constexpr Object kUart232 = MakeObject("Uart232", kUart232Keys, kPortReport, kPortDoc);
-constexpr Object kUart422 = MakeObject("Uart422", kUart422Keys, kPortReport, kPortDoc);
+constexpr auto kZeros = Object::Replace::kWithZeros;
+constexpr Object kUart485 = MakeObject("Uart485", kUart485Keys, kPortReport, kPortDoc, nullptr, kZeros);
+constexpr Object kUart232 = MakeObject("Uart232", kUart232Keys, kPortReport, kPortDoc, nullptr, kZeros);
+constexpr Object kUart422 = MakeObject("Uart422", kUart422Keys, kPortReport, kPortDoc, nullptr, kZeros);
 constexpr const char kNoPort[] = "no port, direction GPIOs -1 (and an error in the log)";
 constexpr Key kUartKeys[] = {
     {"Uart485", ObjectOf(kUart485), nullptr, Need::kLoggedIfAbsent, Said(kNoPort), "RS-485 ports."},
@@ -101,7 +102,8 @@ constexpr Key kUartKeys[] = {
      "RS-422 ports; write {\"DeviceNode\": [], \"DirectionGpio\": [-1, -1, -1, -1]} for a kind the "
      "board does not have."},
 };
-constexpr Object kUart{"Uart", kUartKeys, std::size(kUartKeys), nullptr, UnknownReport{0, 0}, false, true,
+// A port that is no object is refused with an error.
+constexpr Object kUart{"Uart", kUartKeys, std::size(kUartKeys), nullptr, UnknownReport{0, 0, kAnyJson & ~kObject}, false, true,
                        "Serial ports; each of the three kinds is looked up by name."};
 
 // ---- "Iris" and "Ircut"
@@ -109,7 +111,7 @@ constexpr Value kIrisElem = WordOf(kIrisType, B(stIris.aenIrisType));
 constexpr Value kIrisGpio = Number<int>(B(stIris.aaiIrisGpioCtl));
 constexpr Value kIrisRow = Slots(kIrisGpio, B(stIris.aaiIrisGpioCtl), CAP_IRIS_GPIOS);
 constexpr Key kIrisKeys[] = {
-    {"Type", Counting(Slots(kIrisElem, B(stIris.aenIrisType), CAP_IRIS_SLOTS), "stIris.usIrisNum"),
+    {"Type", Counting(Slots(kIrisElem, B(stIris.aenIrisType), CAP_IRIS_SLOTS), B(stIris.usIrisNum), true),
      nullptr, Need::kOptional, Is(CAP_IRIS_INVALID),
      "Kind of each iris; the array's length is the number of irises."},
     {"GpioCtl",
@@ -122,7 +124,7 @@ constexpr Value kIrcutElem = WordOf(kIrcutType, B(stIrcut.aenIrcutType));
 constexpr Value kIrcutGpio = Number<int>(B(stIrcut.aaiIrcutGpioCtl));
 constexpr Value kIrcutRow = Slots(kIrcutGpio, B(stIrcut.aaiIrcutGpioCtl), CAP_IRCUT_GPIOS);
 constexpr Key kIrcutKeys[] = {
-    {"Type", Counting(Slots(kIrcutElem, B(stIrcut.aenIrcutType), CAP_IRCUT_SLOTS), "stIrcut.uiIrcutNum"),
+    {"Type", Counting(Slots(kIrcutElem, B(stIrcut.aenIrcutType), CAP_IRCUT_SLOTS), B(stIrcut.uiIrcutNum)),
      nullptr, Need::kOptional, Is(CAP_IRCUT_INVALID),
      "Model of each IR-cut filter; the length of a non-empty array is the number of filters."},
     {"GpioCtl",
@@ -138,7 +140,7 @@ constexpr Object kIrcut = MakeObject("Ircut", kIrcutKeys, UnknownReport{kArray, 
 constexpr Value kVideoElem = WordOf(kVideoType, B(stVideo.aenVideoType));
 constexpr Value kMaxChannel = Number<unsigned short>(B(stVideo.ausVideoMaxChannel));
 constexpr Key kVideoKeys[] = {
-    {"Type", Counting(Slots(kVideoElem, B(stVideo.aenVideoType), CAP_VIDEO_SLOTS), "stVideo.usVideoOutNum"),
+    {"Type", Counting(Slots(kVideoElem, B(stVideo.aenVideoType), CAP_VIDEO_SLOTS), B(stVideo.usVideoOutNum), true),
      nullptr, Need::kOptional, Is(CAP_VIDEO_INVALID),
      "Kind of each video output; the array's length is the number of outputs."},
     {"MaxChannel",
@@ -225,9 +227,9 @@ constexpr Object kSniffer = MakeObject("Sniffer", kSnifferKeys, UnknownReport{kB
                                        "The Wi-Fi module.");
 
 // ---- "Accelerate" and "Ecompass"
-constexpr Value kAccelAxes[] = {WordOf(kPosition, B(stAccelerate.aenAcceleratePosition)),
-                                WordOf(kPosition, B(stAccelerate.aenAcceleratePosition)),
-                                WordOf(kPosition, B(stAccelerate.aenAcceleratePosition))};
+constexpr Value kAccelAxes[] = {AtSlot(WordOf(kPosition, B(stAccelerate.aenAcceleratePosition)), 0),
+                                AtSlot(WordOf(kPosition, B(stAccelerate.aenAcceleratePosition)), 1),
+                                AtSlot(WordOf(kPosition, B(stAccelerate.aenAcceleratePosition)), 2)};
 constexpr Value kAccelI2c[] = {Number<unsigned short>(B(stAccelerate.stAccelerateI2cInfo.usVal0)),
                                Number<unsigned short>(B(stAccelerate.stAccelerateI2cInfo.usVal2)),
                                Number<unsigned short>(B(stAccelerate.stAccelerateI2cInfo.usVal1))};
@@ -242,9 +244,9 @@ constexpr Key kAccelerateKeys[] = {
 constexpr Object kAccelerate = MakeObject("Accelerate", kAccelerateKeys, UnknownReport{kBool | kArray, kArray},
                                           "The accelerometer.");
 
-constexpr Value kCompassAxes[] = {WordOf(kPosition, B(stEcompass.aenEcompassPosition)),
-                                  WordOf(kPosition, B(stEcompass.aenEcompassPosition)),
-                                  WordOf(kPosition, B(stEcompass.aenEcompassPosition))};
+constexpr Value kCompassAxes[] = {AtSlot(WordOf(kPosition, B(stEcompass.aenEcompassPosition)), 0),
+                                  AtSlot(WordOf(kPosition, B(stEcompass.aenEcompassPosition)), 1),
+                                  AtSlot(WordOf(kPosition, B(stEcompass.aenEcompassPosition)), 2)};
 constexpr Value kCompassI2c[] = {Number<unsigned short>(B(stEcompass.stEcompassI2cInfo.usVal0)),
                                  Number<unsigned short>(B(stEcompass.stEcompassI2cInfo.usVal2)),
                                  Number<unsigned short>(B(stEcompass.stEcompassI2cInfo.usVal1))};

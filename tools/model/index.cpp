@@ -40,11 +40,11 @@ constexpr Key kIndexKeys[] = {
      "name is then not found)."},
     {"ISP_INFO",
      Counting(Objects(kChannel, CAP_MAX_CHANNEL, Excess::kFailsStartup),
-              "stSensorCap.usSensorNum, stLensCap.usLensNum"),
+              DEVCAP_FIELD(stSensorCap.usSensorNum), true, DEVCAP_FIELD(stLensCap.usLensNum)),
      nullptr, Need::kForStartup, Said("one channel without a sensor or lens: start-up stops"),
      "The channels, one object each; their number is the number of sensors and of lenses."},
     {"LedInfo", ObjectOf(kLedInfoObject), nullptr, Need::kOptional, Said("no lights"),
-     "Supplementary lights; given here, the board file's \"LedInfo\" is not read."},
+     "Supplementary lights; with a \"LedNum\" other than 0 here, the board file's \"LedInfo\" is not read."},
 };
 
 }  // namespace

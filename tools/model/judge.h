@@ -138,15 +138,16 @@ private:
             case Form::kNumber:
             case Form::kNumberWord: {
                 const long long ll = A::Int(v);
-                const long long llStored = Narrow(f, ll);
+                const long long llStored = Narrowed(f, ll);
+                const bool bWord = f.eForm != Form::kNumberWord || f.pVocab->FindNumber(llStored) != nullptr;
+                const bool bLogs = !bWord && f.pVocab->LogsUnknown();
                 if (llStored != ll) {
                     Add(out, strPath, Verdict::kChanged, Reason::kNarrowed, k, f, v,
-                        std::to_string(ll) + " (stored as " + std::to_string(llStored) + ")", false);
+                        std::to_string(ll) + " (stored as " + std::to_string(llStored) + ")", bLogs);
                     return;
                 }
-                if (f.eForm == Form::kNumberWord && f.pVocab->FindNumber(ll) == nullptr) {
-                    Add(out, strPath, Verdict::kChanged, Reason::kInvalidWord, k, f, v, std::to_string(ll),
-                        f.pVocab->LogsUnknown());
+                if (!bWord) {
+                    Add(out, strPath, Verdict::kChanged, Reason::kInvalidWord, k, f, v, std::to_string(ll), bLogs);
                     return;
                 }
                 break;
@@ -160,14 +161,15 @@ private:
                 break;
             case Form::kWord: {
                 const std::string_view s = A::Text(v);
+                const bool bCut = f.stText.Valid() && s.size() > f.uiCap;
                 if (f.pVocab->Find(s) == nullptr) {
                     const bool bKept = !f.pVocab->Unknown().has_value();
                     Add(out, strPath, bKept ? Verdict::kIgnored : Verdict::kChanged,
                         bKept ? Reason::kKeptPrevious : Reason::kInvalidWord, k, f, v, Quoted(s),
-                        f.pVocab->LogsUnknown(), SuggestWord(*f.pVocab, s));
+                        f.pVocab->LogsUnknown() || bCut, SuggestWord(*f.pVocab, s));
                     return;
                 }
-                if (f.stText.Valid() && s.size() > f.uiCap) {
+                if (bCut) {
                     Add(out, strPath, Verdict::kChanged, Reason::kCut, k, f, v,
                         std::to_string(s.size()) + " characters", true);
                     return;
@@ -266,19 +268,6 @@ private:
         }
         for (size_t i = 0; i < ulRead; ++i)
             ElementIn(k, f, f.pTuple[i], A::At(v, i), JoinPath(strPath, std::to_string(i)), out);
-    }
-
-    // What a field keeps of an integer: json-c's int32 reading, then the
-    // field's width.
-    static long long Narrow(const Value &f, long long ll) {
-        if (ll > INT32_MAX) ll = INT32_MAX;
-        if (ll < INT32_MIN) ll = INT32_MIN;
-        const Range r = f.stRange;
-        if (r.Holds(ll)) return ll;
-        const unsigned long long ulSpan = static_cast<unsigned long long>(r.llMax - r.llMin) + 1;
-        long long llLow = static_cast<long long>(static_cast<unsigned long long>(ll) % ulSpan);
-        if (llLow > r.llMax) llLow -= static_cast<long long>(ulSpan);
-        return llLow;
     }
 
     static std::string ExpectedOf(const Key &k) {

@@ -11,9 +11,10 @@ constexpr Value kLedTypeElem = WordOf(kLedType, DEVCAP_FIELD(stPatchCap.stLedInf
 constexpr Value kLedCtlElem = WordOf(kLedHardCtl, DEVCAP_FIELD(stPatchCap.stLedInfo.aeLedHardCtl));
 constexpr Value kGpioElem = Number<int>(DEVCAP_FIELD(stPatchCap.stLedInfo.aiLedGpioCtl));
 constexpr Value kFreqElem = Number<int>(DEVCAP_FIELD(stPatchCap.stLedInfo.aiLedFreq));
+// Element i's pair lands in slot i: the first end in iRangeMin, the second in iRangeMax.
 constexpr Value kRangeEnds[] = {
-    Number<int>(DEVCAP_FIELD(stPatchCap.stLedInfo.astLedRange)),
-    Number<int>(DEVCAP_FIELD(stPatchCap.stLedInfo.astLedRange)),
+    Number<int>(DEVCAP_FIELD(stPatchCap.stLedInfo.astLedRange[0].iRangeMin)),
+    Number<int>(DEVCAP_FIELD(stPatchCap.stLedInfo.astLedRange[0].iRangeMax)),
 };
 // An element that is not an array reads as the pair 0, 0; a missing end as 0.
 constexpr Value kRangeElem = Tuple(kRangeEnds, 2, Excess::kDropped, Mismatch::kConverted);
@@ -54,6 +55,7 @@ constexpr Object kLedInfoObject = MakeObject(
     "LedInfo", kLedKeys, UnknownReport{kArray, kArray},
     "Supplementary lights (white and infrared LEDs): slot i of each array describes light i. "
     "The index, the board file and the patch file may each give it; the last one read replaces "
-    "the others whole.");
+    "the others whole.",
+    nullptr, Object::Replace::kWithDefaults);
 
 }  // namespace devcap_tool::model

@@ -1,6 +1,7 @@
 // The look-ups over the model's tables.
 #include "model/model.h"
 
+#include <stdint.h>
 #include <string.h>
 
 #include <algorithm>
@@ -193,6 +194,17 @@ std::optional<Range> RangeOf(const Value &v) {
     if (v.eForm == Form::kNumber || v.eForm == Form::kNumberWord) return v.stRange;
     if (v.pElem != nullptr) return RangeOf(*v.pElem);
     return std::nullopt;
+}
+
+long long Narrowed(const Value &v, long long ll) {
+    if (ll > INT32_MAX) ll = INT32_MAX;
+    if (ll < INT32_MIN) ll = INT32_MIN;
+    const Range r = v.stRange;
+    if (r.Holds(ll)) return ll;
+    const unsigned long long ulSpan = static_cast<unsigned long long>(r.llMax - r.llMin) + 1;
+    long long llLow = static_cast<long long>(static_cast<unsigned long long>(ll) % ulSpan);
+    if (llLow > r.llMax) llLow -= static_cast<long long>(ulSpan);
+    return llLow;
 }
 
 const Vocab *VocabOf(const Value &v) {

@@ -202,7 +202,10 @@ struct Value {
     unsigned uiJoined = 0;                    // kTuple of texts joined "A/B/": characters kept,
                                               // a longer joined text is not taken at all
     const Object *pObject = nullptr;          // kObject, kObjects
-    const char *pcCount = nullptr;            // array: the key or field its length also sets
+    Field stCount{};                          // array: the field its length also sets
+    Field stCount2{};                         // ... and a second one ("ISP_INFO": the lenses)
+    bool bCountsEmpty = false;                // an empty array sets the count too
+    unsigned char ucSlot = 0;                 // kTuple position: the slot of its field it sets
 };
 
 struct Key {
@@ -232,6 +235,9 @@ struct Object {
     bool bByKeyAlone = false;          // a known key of another type is still its key (Temperature)
     bool bLookup = false;              // only the keys are looked up; others are ignored (Uart)
     const char *pcDoc = "";
+    // A given object replaces its fields whole: what it leaves out reads the
+    // keys' defaults ("LedInfo") or zero (a port of "Uart").
+    enum class Replace : unsigned char { kNo, kWithDefaults, kWithZeros } eReplace = Replace::kNo;
 };
 
 // ----------------------------------------------------------------- files
@@ -291,6 +297,10 @@ std::optional<Range> RangeOf(const Value &v);
 const Vocab *VocabOf(const Value &v);
 // Whether a key must be given.
 inline bool IsRequired(const Key &k) { return k.eNeed == Need::kForStartup || k.eNeed == Need::kForValidAnswer || k.eNeed == Need::kLoggedIfAbsent; }
+
+// What an integer of the file becomes in the field of v: json-c reads it as a
+// 32-bit integer (saturating), then it is cut to the field's width.
+long long Narrowed(const Value &v, long long ll);
 
 // The range of the C type an integer is narrowed to.
 template <typename T>

@@ -116,9 +116,18 @@ constexpr Value Objects(const model::Object &o, unsigned uiCap, Excess eExcess) 
                  .pObject = &o};
 }
 
-// With the key or field that an array's length also sets.
-constexpr Value Counting(Value v, const char *pcCount) {
-    v.pcCount = pcCount;
+// With the field that an array's length also sets: only a non-empty array
+// sets it, unless bEmptyToo.
+constexpr Value Counting(Value v, Field stCount, bool bEmptyToo = false, Field stCount2 = {}) {
+    v.stCount = stCount;
+    v.stCount2 = stCount2;
+    v.bCountsEmpty = bEmptyToo;
+    return v;
+}
+
+// A tuple position that sets slot ucSlot of its field.
+constexpr Value AtSlot(Value v, unsigned char ucSlot) {
+    v.ucSlot = ucSlot;
     return v;
 }
 
@@ -130,8 +139,9 @@ constexpr Default Said(const char *pcText) { return Default{Default::Kind::kOthe
 
 template <size_t N>
 constexpr Object MakeObject(const char *pcName, const Key (&aKeys)[N], UnknownReport stUnknown,
-                            const char *pcDoc, const model::Object *pShared = nullptr) {
-    return model::Object{pcName, aKeys, N, pShared, stUnknown, false, false, pcDoc};
+                            const char *pcDoc, const model::Object *pShared = nullptr,
+                            Object::Replace eReplace = Object::Replace::kNo) {
+    return model::Object{pcName, aKeys, N, pShared, stUnknown, false, false, pcDoc, eReplace};
 }
 
 }  // namespace devcap_tool::model

@@ -1,6 +1,8 @@
 // The file-format reference, built from the model.
 #include "report/reference.h"
 
+#include <string.h>
+
 #include <set>
 
 #include "model/judge.h"
@@ -52,7 +54,11 @@ std::string TypeText(const Value &v) {
         case Form::kWord: return "text";
         case Form::kObject: return "object";
         case Form::kObjects: return "array of objects";
-        case Form::kSlots: return "array of " + TypeText(*v.pElem) + "s";
+        case Form::kSlots: {
+            const std::string strElem = TypeText(*v.pElem);
+            if (v.pElem->eForm == Form::kSlots) return "array of arrays" + strElem.substr(strlen("array"));
+            return "array of " + strElem + (v.pElem->eForm == Form::kTuple ? "" : "s");
+        }
         case Form::kTuple: {
             if (v.uiJoined > 0) return "[text, text]";
             std::string r = "[";
@@ -78,7 +84,9 @@ std::string CapacityText(const Value &v) {
         }
         case Form::kTuple:
             if (v.uiJoined > 0) return "≤ " + std::to_string(v.uiJoined) + " characters joined";
-            return std::to_string(v.uiTupleMin == v.uiTuple ? v.uiTuple : v.uiTuple) + " elements";
+            if (v.uiTupleMin == v.uiTuple) return std::to_string(v.uiTuple) + " elements";
+            return (v.uiTupleMin == 0 ? "up to " : std::to_string(v.uiTupleMin) + " to ") + std::to_string(v.uiTuple) +
+                   " elements";
         default: return "";
     }
 }
@@ -99,8 +107,11 @@ std::string ValuesText(const Value &v) {
         if (p->pVocab->pcUnit != nullptr) r += " (" + std::string(p->pVocab->pcUnit) + ")";
         return r;
     }
-    if (p->eForm == Form::kNumber)
+    if (p->eForm == Form::kNumber) {
+        if (p->stRange.llMin == RangeOfType<int>().llMin && p->stRange.llMax == RangeOfType<int>().llMax)
+            return "32-bit signed";
         return std::to_string(p->stRange.llMin) + " to " + std::to_string(p->stRange.llMax);
+    }
     return "";
 }
 
