@@ -46,7 +46,7 @@ void ReportDropped(const Place &p, FindingSink &sink) {
         const size_t ulDropped = ulLen - ulCap;
         strMsg += "its field holds " + std::to_string(ulCap) + ", so the device drops the last " +
                   (ulDropped == 1 ? std::string("one") : std::to_string(ulDropped));
-        if (form.pcCount != nullptr) strMsg += ", while the count it sets is " + std::to_string(ulLen);
+        if (form.stCount.Valid()) strMsg += ", while the count it sets is " + std::to_string(ulLen);
     }
     p.Add(sink, check::kArrayTooLong, strMsg).expected = {p.pJudgement->strExpected};
 }

@@ -32,7 +32,7 @@ bool Before(Pos a, Pos b) { return a.iLine < b.iLine || (a.iLine == b.iLine && a
 long long CountOf(const model::Object *pObject, const char *pcKey, const JsonValue &v) {
     if (v.Is(JsonKind::kArray)) return static_cast<long long>(v.items.size());
     const model::Key *pKey = pObject != nullptr ? model::FindKey(*pObject, pcKey) : nullptr;
-    return pKey != nullptr ? Kept(pKey->stValue, v.llVal) : v.llVal;
+    return pKey != nullptr ? model::Narrowed(pKey->stValue, v.llVal) : v.llVal;
 }
 
 const model::Object *ObjectOf(FileKind enKind, const char *pcObject) {

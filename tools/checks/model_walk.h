@@ -46,9 +46,6 @@ bool DeviceBool(const JsonValue &v);
 // json_object_get_string: a text itself, null no text, anything else its
 // JSON text.
 std::optional<std::string> DeviceText(const JsonValue &v);
-// What an integer field of the form keeps of an integer: json-c's 32-bit
-// reading, then the field's width.
-long long Kept(const model::Value &form, long long ll);
 // What the device answers for a key that is not given (or not taken).
 std::string DefaultText(const model::Key &k);
 std::string Quoted(const std::string &s);
