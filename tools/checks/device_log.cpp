@@ -168,8 +168,9 @@ void Accounting::Account(const LogLine &l, Window w) {
     }
 
     // A message about the files: accounted for by a finding that names what
-    // the message names or, for a message that names nothing of the files, by
-    // a finding of something the device cannot name (a missing element).
+    // the message names. The errors and warnings the device logs for what it
+    // cannot name (no text where a word is read, an entry or a port left out)
+    // are accounted for by a finding of such a thing.
     const std::vector<const CapFile *> files = WindowFiles(w);
     if (Any(files, [&](const Finding &f) {
             for (const std::string &t : f.tokens)
@@ -177,6 +178,7 @@ void Accounting::Account(const LogLine &l, Window w) {
             return false;
         }))
         return;
+    if (l.iLevel <= 4 && Any(files, [](const Finding &f) { return f.bKeyless; })) return;
     for (const CapFile *pf : files) {
         Pos stPos;
         if (pf != nullptr && pf->json.bDeviceReads && NamesPartOf(l.strText, pf->json.root, &stPos)) {
@@ -184,7 +186,6 @@ void Accounting::Account(const LogLine &l, Window w) {
             return;
         }
     }
-    if (Any(files, [](const Finding &f) { return f.bKeyless; })) return;
     Report(l, files.front() != nullptr ? files.front() : m_p.pIndex, Pos{});
 }
 

@@ -374,9 +374,11 @@ JsonFile ParseJson(std::string_view strText) {
     rapidjson::ParseResult ok = reader.Parse<kFlags>(stream, builder);
     if (ok) {
         file.bStrict = true;
-        // Comments and deep nesting are where json-c may judge otherwise.
-        file.bDeviceReads = (!stream.SawComment() && builder.MaxDepth() <= kJsonCDepth) ||
-                            JsonCReads(strText, &file, false);
+        // Comments, deep nesting and a number alone (which json-c reads only
+        // when something follows it) are where json-c may judge otherwise.
+        const bool bPlain = !stream.SawComment() && builder.MaxDepth() <= kJsonCDepth &&
+                            (file.root.Is(JsonKind::kObject) || file.root.Is(JsonKind::kArray));
+        file.bDeviceReads = bPlain || JsonCReads(strText, &file, false);
         return file;
     }
     file.stErrorPos = PosAt(strText, ok.Offset());

@@ -101,6 +101,9 @@ void ReportWrongType(const Place &p, FindingSink &sink) {
     if (!strRewrite.empty()) strMsg += "; write " + strRewrite;
     Finding &f = p.Add(sink, check::kWrongType, strMsg);
     f.expected = {strRewrite.empty() ? model::JsonTypesText(uiWanted) : strRewrite};
+    // The device may name the value by the text it reads of it.
+    if (bConverted && !v.Is(JsonKind::kString))
+        if (std::optional<std::string> t = DeviceText(v)) f.tokens.push_back(*t);
     f.bKeyless = true;
 }
 

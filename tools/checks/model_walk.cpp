@@ -74,12 +74,43 @@ bool DeviceBool(const JsonValue &v) {
     }
 }
 
+namespace {
+
+// A value as json-c writes it (json_object_to_json_string): "[ 1, 2 ]",
+// "{ \"a\": 1 }", "[ ]".
+std::string JsonCText(const JsonValue &v) {
+    switch (v.enKind) {
+        case JsonKind::kNull: return "null";
+        case JsonKind::kBool: return v.bVal ? "true" : "false";
+        case JsonKind::kInt: return std::to_string(v.llVal);
+        case JsonKind::kDouble: return v.strText;
+        case JsonKind::kString: {
+            std::string s = "\"";
+            for (char c : v.strText) s += c == '"' || c == '\\' ? std::string("\\") + c : c == '/' ? "\\/" : std::string(1, c);
+            return s + "\"";
+        }
+        case JsonKind::kArray: {
+            std::string s = "[";
+            for (size_t i = 0; i < v.items.size(); ++i) s += (i > 0 ? ", " : " ") + JsonCText(v.items[i]);
+            return s + " ]";
+        }
+        case JsonKind::kObject: {
+            std::string s = "{";
+            for (size_t i = 0; i < v.members.size(); ++i)
+                s += (i > 0 ? ", \"" : " \"") + v.members[i].strKey + "\": " + JsonCText(v.members[i].value);
+            return s + " }";
+        }
+    }
+    return "";
+}
+
+}  // namespace
+
 std::optional<std::string> DeviceText(const JsonValue &v) {
     switch (v.enKind) {
         case JsonKind::kNull: return std::nullopt;
         case JsonKind::kString: return v.strText;
-        case JsonKind::kBool: return v.bVal ? "true" : "false";
-        default: return v.Show(1u << 20);
+        default: return JsonCText(v);
     }
 }
 
