@@ -46,21 +46,6 @@ std::string MakeRoot(const fs::path &tree, const std::string &name) {
     return root.string();
 }
 
-// The files start-up parsed, from the paths it stored.
-std::vector<std::string> ParsedFiles(const std::string &root) {
-    std::vector<std::string> files;
-    const CapFiles &f = *g_pstCapFiles;
-    auto add = [&](const char *pcPath) {
-        if (pcPath[0] != '\0') files.push_back(root + pcPath);
-    };
-    add(f.acHardwareIndexPath);
-    add(f.acBoardPath);
-    for (int i = 0; i < std::min<int>(g_pstSensorCap->usSensorNum, CAP_MAX_CHANNEL); ++i) add(f.aacSensorPath[i]);
-    for (int i = 0; i < std::min<int>(g_pstLensCap->usLensNum, CAP_MAX_CHANNEL); ++i) add(f.aacLensPath[i]);
-    add(f.acPatchPath);
-    return files;
-}
-
 }  // namespace
 
 std::vector<Product> DiscoverProducts(const std::string &tree) {
@@ -83,6 +68,20 @@ std::vector<Product> DiscoverProducts(const std::string &tree) {
         products.push_back(std::move(p));
     }
     return products;
+}
+
+std::vector<std::string> ParsedFiles(const std::string &root) {
+    std::vector<std::string> files;
+    const CapFiles &f = *g_pstCapFiles;
+    auto add = [&](const char *pcPath) {
+        if (pcPath[0] != '\0') files.push_back(root + pcPath);
+    };
+    add(f.acHardwareIndexPath);
+    add(f.acBoardPath);
+    for (int i = 0; i < std::min<int>(g_pstSensorCap->usSensorNum, CAP_MAX_CHANNEL); ++i) add(f.aacSensorPath[i]);
+    for (int i = 0; i < std::min<int>(g_pstLensCap->usLensNum, CAP_MAX_CHANNEL); ++i) add(f.aacLensPath[i]);
+    add(f.acPatchPath);
+    return files;
 }
 
 int InitProduct(const Product &product) {

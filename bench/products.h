@@ -24,6 +24,10 @@ std::vector<Product> DiscoverProducts(const std::string &tree);
 // Point the library and the platform at a product's root and run start-up.
 int InitProduct(const Product &product);
 
+// The host paths (under root) of every file the last start-up parsed, in
+// order, from the paths it stored.
+std::vector<std::string> ParsedFiles(const std::string &root);
+
 // Parse and release each file, as json-c alone would: the floor of start-up.
 void ParseFiles(const std::vector<std::string> &files);
 

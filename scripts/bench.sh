@@ -7,6 +7,9 @@
 #   scripts/bench.sh --instructions [--root=TREE]
 #       the same start-up comparison in instructions counted by callgrind:
 #       slower, but the machine's load does not move it.
+#   scripts/bench.sh --lint [--root=TREE] [--products=N] [--rounds=R]
+#       devcap lint of a tree of N products (default 1,000) generated from
+#       TREE, against json-c alone parsing what their start-ups read.
 #
 # Installs missing Debian packages (as root). Environment: BUILD_DIR (default
 # build-bench), JOBS (default nproc). Benchmark options are Google Benchmark's,
@@ -16,11 +19,13 @@ cd "$(dirname "$0")/.."
 . scripts/deps.sh
 
 INSTRUCTIONS=0
+LINT=0
 ROUNDS=10
 ARGS=()
 for arg in "$@"; do
     case "$arg" in
         --instructions) INSTRUCTIONS=1 ;;
+        --lint) LINT=1 ;;
         --instructions=*) INSTRUCTIONS=1; ROUNDS=${arg#--instructions=} ;;
         *) ARGS+=("$arg") ;;
     esac
@@ -28,16 +33,25 @@ done
 
 PACKAGES=(cmake ninja-build g++ pkg-config libjson-c-dev libbenchmark-dev)
 [ "$INSTRUCTIONS" = 1 ] && PACKAGES+=(valgrind)
+[ "$LINT" = 1 ] && PACKAGES+=(rapidjson-dev nlohmann-json3-dev)
 deps_install "${PACKAGES[@]}"
 
 BUILD_DIR=${BUILD_DIR:-build-bench}
+TOOLS=OFF
+[ "$LINT" = 1 ] && TOOLS=ON
 cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DDEVCAP_BUILD_BENCH=ON -DDEVCAP_BUILD_TESTS=OFF -DDEVCAP_BUILD_TOOLS=OFF >/dev/null
-cmake --build "$BUILD_DIR" -j "${JOBS:-$(nproc)}" --target devcap_bench
+    -DDEVCAP_BUILD_BENCH=ON -DDEVCAP_BUILD_TESTS=OFF -DDEVCAP_BUILD_TOOLS=$TOOLS >/dev/null
+TARGET=devcap_bench
+[ "$LINT" = 1 ] && TARGET=devcap_bench_lint
+cmake --build "$BUILD_DIR" -j "${JOBS:-$(nproc)}" --target $TARGET
 BENCH="$BUILD_DIR/bench/devcap_bench"
 
 cpu=$(awk -F': ' '/^model name/ && !n++ { print $2 }' /proc/cpuinfo)
 echo "machine: $(nproc) cores, ${cpu:-unknown CPU}, load average $(cut -d' ' -f1-3 /proc/loadavg)"
+
+if [ "$LINT" = 1 ]; then
+    exec "$BUILD_DIR/bench/devcap_bench_lint" ${ARGS[@]+"${ARGS[@]}"}
+fi
 
 if [ "$INSTRUCTIONS" = 0 ]; then
     # Three runs of each benchmark unless told otherwise; the summary takes the

@@ -2,6 +2,7 @@
 
 #include <ctype.h>
 #include <stdio.h>
+#include <stdlib.h>
 #include <string.h>
 
 #include <algorithm>
@@ -94,19 +95,19 @@ bool LogLine::Matches(const char *pcFormat, std::vector<std::string> *pArgs) con
 
 bool ParseLogLine(int iLevel, const char *pcMsg, LogLine *pstOut) {
     pstOut->iLevel = iLevel;
-    std::string s = pcMsg;
-    while (!s.empty() && (s.back() == '\n' || s.back() == '\r')) s.pop_back();
+    std::string_view s = pcMsg;
+    while (!s.empty() && (s.back() == '\n' || s.back() == '\r')) s.remove_suffix(1);
     // "[CAP][function][line] text"
-    size_t a = s.find("]["), b = a == std::string::npos ? a : s.find("][", a + 2);
-    size_t c = b == std::string::npos ? b : s.find("] ", b + 2);
-    if (s.empty() || s[0] != '[' || c == std::string::npos) {
+    size_t a = s.find("]["), b = a == std::string_view::npos ? a : s.find("][", a + 2);
+    size_t c = b == std::string_view::npos ? b : s.find("] ", b + 2);
+    if (s.empty() || s[0] != '[' || c == std::string_view::npos) {
         pstOut->strFn.clear();
         pstOut->iLine = 0;
         pstOut->strText = s;
         return false;
     }
     pstOut->strFn = s.substr(a + 2, b - a - 2);
-    pstOut->iLine = atoi(s.substr(b + 2, c - b - 2).c_str());
+    pstOut->iLine = atoi(std::string(s.substr(b + 2, c - b - 2)).c_str());
     pstOut->strText = s.substr(c + 2);
     return true;
 }

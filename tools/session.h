@@ -63,6 +63,8 @@ public:
     const std::vector<LogLine> &Log() const { return m_log; }
     // Messages of the last Init().
     const std::vector<LogLine> &InitLog() const { return m_initLog; }
+    // The same, taken out of the session (which then has none).
+    std::vector<LogLine> TakeInitLog() { return std::move(m_initLog); }
     void ClearLog() { m_log.clear(); }
     // Echo every message to standard error as it arrives (-v).
     void SetEcho(bool bEcho) { m_bEcho = bEcho; }

@@ -38,4 +38,10 @@ std::vector<std::string> ListFolder(const std::string &strRoot, const std::strin
     return names;
 }
 
+const std::vector<std::string> &Folders::List(const std::string &strDevFolder) {
+    auto [it, bNew] = m_lists.try_emplace(strDevFolder);
+    if (bNew) it->second = ListFolder(m_strRoot, strDevFolder);
+    return it->second;
+}
+
 }  // namespace devcap_tool::lint

@@ -16,14 +16,20 @@ namespace devcap_tool::lint {
 
 using model::FileKind;
 
-// One capability file of the tree.
+// One capability file of the tree, read once.
 struct CapFile {
     FileKind enKind = FileKind::kIndex;
     std::string strDevPath;  // as the device names it: "/usr/bin/P/hardwareindex.json"
     std::string strRel;      // relative to the root: "usr/bin/P/hardwareindex.json"
     bool bExists = false;
     JsonFile json;           // read when it exists
+    // What the device makes of each value, as the model judges it (when the
+    // device reads the file and it holds an object), in file order.
+    std::vector<model::Judgement<JsonValue>> judgements;
 };
+
+// Read a capability file and judge it against the model of its kind.
+void ReadCapFile(const std::string &strHostPath, CapFile &file);
 
 // A product as its start-up went: what the library did, and the files it
 // reads (null where the index does not lead to one).
@@ -62,12 +68,25 @@ void CheckSyntax(const CapFile &file, FindingSink &sink);
 // unknown-key, wrong-type, missing-key, unknown-word, text-too-long,
 // array-too-long, number-narrowed, absent-key, not-read: the file against
 // the model of its kind.
-void CheckAgainstModel(const CapFile &file, FileContext stContext, FindingSink &sink);
+// absent-key only with bAbsentKeys: it accounts for nothing the device says.
+void CheckAgainstModel(const CapFile &file, FileContext stContext, bool bAbsentKeys, FindingSink &sink);
 
 // ---- checks of one product
 
+// The names in the folders of a tree, each folder listed once.
+class Folders {
+public:
+    explicit Folders(const std::string &strRoot) : m_strRoot(strRoot) {}
+    // Files and folders, sorted; none when the folder cannot be read.
+    const std::vector<std::string> &List(const std::string &strDevFolder);
+
+private:
+    std::string m_strRoot;
+    std::map<std::string, std::vector<std::string>> m_lists;
+};
+
 // missing-file and name-case (files.cpp).
-void CheckProductFiles(const Product &p, const std::string &strRoot, FindingSink &sink);
+void CheckProductFiles(const Product &p, Folders &folders, FindingSink &sink);
 // isp-info-count (channels.cpp).
 void CheckChannels(const Product &p, FindingSink &sink);
 // gpio-reuse (gpio.cpp).
@@ -83,9 +102,11 @@ void CheckDeviceLog(const Product &p, FindingSink &sink);
 // ---- checks of the whole tree
 
 // file-name (file_names.cpp): files and folders whose names nearly match
-// those the device looks for: in the product folders and the folders of
-// the parts they read, or (bWholeTree) in every folder of the tree.
-void CheckFileNames(const std::string &strRoot, const std::vector<std::string> &products,
+// those the device looks for: in the product folders to scan (those lacking
+// a file the device reads) and the part folders given, and with bWholeTree
+// in the tree's folders, every part folder and every folder of usr/bin that
+// is none of the products (sorted).
+void CheckFileNames(Folders &folders, const std::vector<std::string> &products, const std::vector<std::string> &scan,
                     const std::vector<std::string> &partFolders, bool bWholeTree, FindingSink &sink);
 
 // ---- shared by the checks

@@ -74,7 +74,7 @@ bool NamesPartOf(const std::string &strMessage, const JsonValue &v, Pos *pPos) {
 
 class Accounting {
 public:
-    Accounting(const Product &p, FindingSink &sink) : m_p(p), m_sink(sink), m_findings(sink.All()) {}
+    Accounting(const Product &p, FindingSink &sink) : m_p(p), m_sink(sink), m_ulFindings(sink.All().size()) {}
 
     void Run();
 
@@ -87,8 +87,8 @@ private:
         return false;
     }
     bool Any(const std::vector<const CapFile *> &files, const std::function<bool(const Finding &)> &pred) const {
-        for (const Finding &f : m_findings)
-            if (IsFileOf(f, files) && pred(f)) return true;
+        for (size_t i = 0; i < m_ulFindings; ++i)
+            if (IsFileOf(m_sink.All()[i], files) && pred(m_sink.All()[i])) return true;
         return false;
     }
     std::vector<const CapFile *> WindowFiles(Window w) const;
@@ -99,7 +99,7 @@ private:
 
     const Product &m_p;
     FindingSink &m_sink;
-    const std::vector<Finding> m_findings;  // the product's findings before this check's
+    const size_t m_ulFindings;  // the product's findings before this check's
     std::set<std::string> m_reported;
 };
 
@@ -212,7 +212,8 @@ void Accounting::Startup() {
         pFile = pBad != nullptr ? pBad : pFirst != nullptr ? pFirst : m_p.pIndex;
         // A board, sensor or lens file that is not there: where the index names it.
         if (iStage == 2 && pFile->enKind != FileKind::kPatch) {
-            for (const Finding &f : m_findings) {
+            for (size_t i = 0; i < m_ulFindings; ++i) {
+                const Finding &f = m_sink.All()[i];
                 if (f.strCheck != check::kMissingFile || f.strPath != m_p.pIndex->strRel) continue;
                 stPos = f.stPos;
                 break;

@@ -4,6 +4,8 @@
 // case; the device's file system tells case apart).
 #include <string.h>
 
+#include <algorithm>
+
 #include "checks/checks.h"
 #include "devcap.h"
 
@@ -40,12 +42,13 @@ Naming WhereNamed(const Product &p, FileKind enKind, size_t ulChannel) {
 }
 
 // The folders of a kind that hold its file.
-std::vector<std::string> FoldersWithFile(const std::string &strRoot, FileKind enKind) {
+std::vector<std::string> FoldersWithFile(Folders &folders, FileKind enKind) {
     std::vector<std::string> out;
     const std::string strFolder = FolderOf(enKind);
-    for (const std::string &n : ListFolder(strRoot, strFolder))
-        for (const std::string &f : ListFolder(strRoot, strFolder + "/" + n))
-            if (f == FileNameOf(enKind)) out.push_back(n);
+    for (const std::string &n : folders.List(strFolder)) {
+        const std::vector<std::string> &files = folders.List(strFolder + "/" + n);
+        if (std::binary_search(files.begin(), files.end(), FileNameOf(enKind))) out.push_back(n);
+    }
     return out;
 }
 
@@ -61,7 +64,7 @@ std::vector<std::string> Nearest(const std::vector<std::string> &names, const st
 }
 
 void CheckNamedFile(const Product &p, FileKind enKind, size_t ulChannel, const std::string &strName,
-                    const CapFile *pFile, const std::string &strRoot, FindingSink &sink) {
+                    const CapFile *pFile, Folders &folders, FindingSink &sink) {
     const Naming n = WhereNamed(p, enKind, ulChannel);
     const std::string strWhat = KindName(enKind);
     if (strName.empty()) {
@@ -72,15 +75,14 @@ void CheckNamedFile(const Product &p, FileKind enKind, size_t ulChannel, const s
                 .bKeyless = true;
         return;
     }
-    const std::vector<std::string> folders = FoldersWithFile(strRoot, enKind);
-    const std::vector<std::string> near = Nearest(folders, strName);
-    for (const std::string &other : near) {
+    for (const std::string &other : folders.List(FolderOf(enKind))) {
         if (!SameLettersOtherCase(other, strName)) continue;
         sink.Add(check::kNameCase, p.pIndex->strRel, n.stPos, n.strKeyPath,
                  "the " + strWhat + " name \"" + strName + "\" matches the folder \"" + other +
                      "\" only in letter case; the device's file system tells case apart");
     }
     if (pFile == nullptr || pFile->bExists) return;
+    const std::vector<std::string> near = Nearest(FoldersWithFile(folders, enKind), strName);
     std::string strMsg = "\"" + strName + "\" names " + pFile->strRel + ", which is not there; start-up fails in stage 2";
     if (n.pValue != nullptr && n.pValue->Is(JsonKind::kString) && n.pValue->strText != strName)
         strMsg += " (the name is cut to " + std::to_string(strName.size()) + " characters)";
@@ -94,7 +96,7 @@ void CheckNamedFile(const Product &p, FileKind enKind, size_t ulChannel, const s
 
 }  // namespace
 
-void CheckProductFiles(const Product &p, const std::string &strRoot, FindingSink &sink) {
+void CheckProductFiles(const Product &p, Folders &folders, FindingSink &sink) {
     if (!p.pIndex->bExists) {
         sink.Add(check::kMissingFile, p.pIndex->strRel, Pos{}, "",
                  "product " + p.strName + " has no " + FileNameOf(FileKind::kIndex) +
@@ -106,11 +108,11 @@ void CheckProductFiles(const Product &p, const std::string &strRoot, FindingSink
                  "product " + p.strName + " has no " + FileNameOf(FileKind::kPatch) +
                      "; start-up fails in stage 2 (a file holding {} is enough)");
     if (p.pFailedStage != nullptr && p.pFailedStage->iNumber == 1) return;
-    CheckNamedFile(p, FileKind::kBoard, 0, p.strBoardName, p.pBoard, strRoot, sink);
+    CheckNamedFile(p, FileKind::kBoard, 0, p.strBoardName, p.pBoard, folders, sink);
     for (size_t i = 0; i < p.sensorNames.size(); ++i)
-        CheckNamedFile(p, FileKind::kSensor, i, p.sensorNames[i], p.sensors[i], strRoot, sink);
+        CheckNamedFile(p, FileKind::kSensor, i, p.sensorNames[i], p.sensors[i], folders, sink);
     for (size_t i = 0; i < p.lensNames.size(); ++i)
-        CheckNamedFile(p, FileKind::kLens, i, p.lensNames[i], p.lenses[i], strRoot, sink);
+        CheckNamedFile(p, FileKind::kLens, i, p.lensNames[i], p.lenses[i], folders, sink);
 }
 
 }  // namespace devcap_tool::lint

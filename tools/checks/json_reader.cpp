@@ -9,12 +9,11 @@
 #include <json-c/json.h>
 #include <rapidjson/error/en.h>
 #include <rapidjson/reader.h>
+#include <fcntl.h>
 #include <stdint.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
-#include <fstream>
-#include <iterator>
-#include <limits>
-#include <sstream>
 
 namespace devcap_tool::lint {
 
@@ -346,19 +345,22 @@ const JsonValue *JsonValue::Find(std::string_view strKey) const {
 std::string JsonValue::Show(size_t ulMax) const {
     std::string s;
     switch (enKind) {
-        case JsonKind::kNull: s = "null"; break;
-        case JsonKind::kBool: s = bVal ? "true" : "false"; break;
+        case JsonKind::kNull: s.append("null"); break;
+        case JsonKind::kBool: s.append(bVal ? "true" : "false"); break;
         case JsonKind::kInt:
-        case JsonKind::kDouble: s = strText; break;
-        case JsonKind::kString: s = "\"" + strText + "\""; break;
+        case JsonKind::kDouble: s.append(strText); break;
+        case JsonKind::kString: s.append(1, '"').append(strText).append(1, '"'); break;
         case JsonKind::kArray:
-            s = "[";
-            for (size_t i = 0; i < items.size() && s.size() <= ulMax; ++i) s += (i > 0 ? ", " : "") + items[i].Show(ulMax);
-            s += "]";
+            s.append(1, '[');
+            for (size_t i = 0; i < items.size() && s.size() <= ulMax; ++i) {
+                if (i > 0) s.append(", ");
+                s.append(items[i].Show(ulMax));
+            }
+            s.append(1, ']');
             break;
-        case JsonKind::kObject: s = "{...}"; break;
+        case JsonKind::kObject: s.append("{...}"); break;
     }
-    if (s.size() > ulMax) s = s.substr(0, ulMax - 3) + "...";
+    if (s.size() > ulMax) s.replace(ulMax - 3, std::string::npos, "...");
     return s;
 }
 
@@ -393,10 +395,16 @@ JsonFile ParseJson(std::string_view strText) {
 }
 
 JsonFile ReadJsonFile(const std::string &strHostPath) {
-    std::ifstream in(strHostPath, std::ios::binary);
-    if (!in) return JsonFile{};
-    std::string s((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return JsonFile{};
+    const int iFd = open(strHostPath.c_str(), O_RDONLY | O_CLOEXEC);
+    if (iFd < 0) return JsonFile{};
+    std::string s;
+    struct stat st;
+    if (fstat(iFd, &st) == 0 && st.st_size > 0) s.reserve(static_cast<size_t>(st.st_size));
+    char acBuf[16384];
+    ssize_t n;
+    while ((n = read(iFd, acBuf, sizeof(acBuf))) > 0) s.append(acBuf, static_cast<size_t>(n));
+    close(iFd);
+    if (n < 0) return JsonFile{};
     return ParseJson(s);
 }
 

@@ -34,12 +34,16 @@ public:
             struct stat st;
             const std::string strHost = m_strRoot + strDevPath;
             slot->bExists = stat(strHost.c_str(), &st) == 0 && S_ISREG(st.st_mode);
-            if (slot->bExists) slot->json = ReadJsonFile(strHost);
+            if (slot->bExists) ReadCapFile(strHost, *slot);
         }
         return slot.get();
     }
 
     const std::map<std::string, std::unique_ptr<CapFile>> &All() const { return m_files; }
+    const CapFile *Find(const std::string &strDevPath) const {
+        auto it = m_files.find(strDevPath);
+        return it != m_files.end() ? it->second.get() : nullptr;
+    }
 
 private:
     std::string m_strRoot;
@@ -65,7 +69,7 @@ bool IndexGivesLedCount(const CapFile &index) {
 class Linter {
 public:
     Linter(const Options &opts, const std::set<std::string> &enabled)
-        : m_opts(opts), m_enabled(enabled), m_files(opts.strRoot), m_session(opts) {}
+        : m_opts(opts), m_enabled(enabled), m_files(opts.strRoot), m_folders(opts.strRoot), m_session(opts) {}
 
     void Run(const std::string &strName, LintResult &result);
     // The names in the tree (bWholeTree) or around the products checked.
@@ -80,6 +84,7 @@ private:
     const Options &m_opts;
     const std::set<std::string> &m_enabled;
     TreeFiles m_files;
+    Folders m_folders;
     Session m_session;
     std::map<std::pair<const CapFile *, FileContext>, std::vector<Finding>> m_fileFindings;
     // Each finding once: by path, line, column, check and message.
@@ -93,7 +98,7 @@ Product Linter::Start(const std::string &strName) {
     CAP_SetDeviceNameOverride(strName.c_str());
     p.iInitRc = m_session.Init();
     p.pFailedStage = m_session.FailedStage();
-    p.log = m_session.InitLog();
+    p.log = m_session.TakeInitLog();
     m_session.ClearLog();
 
     p.pIndex = m_files.Get(FileKind::kIndex, DevPathOf(FileKind::kIndex, strName));
@@ -129,7 +134,8 @@ const std::vector<Finding> &Linter::FileFindings(const CapFile &file, FileContex
         CheckSyntax(file, sink);
         const bool bTooLarge = std::any_of(sink.All().begin(), sink.All().end(),
                                            [](const Finding &f) { return f.strCheck == check::kFileTooLarge; });
-        if (file.json.bDeviceReads && !bTooLarge) CheckAgainstModel(file, stContext, sink);
+        if (file.json.bDeviceReads && !bTooLarge)
+            CheckAgainstModel(file, stContext, m_enabled.count(check::kAbsentKey) > 0, sink);
         it->second = std::move(sink.All());
     }
     return it->second;
@@ -149,7 +155,7 @@ void Linter::Run(const std::string &strName, LintResult &result) {
         stContext.bBoardLedInfoRead = pf->enKind != FileKind::kBoard || !p.bIndexLedCount;
         for (const Finding &f : FileFindings(*pf, stContext)) sink.All().push_back(f);
     }
-    CheckProductFiles(p, m_opts.strRoot, sink);
+    CheckProductFiles(p, m_folders, sink);
     CheckChannels(p, sink);
     CheckGpioReuse(p, sink);
     CheckCounts(p, sink);
@@ -168,13 +174,21 @@ void Linter::Run(const std::string &strName, LintResult &result) {
 }
 
 void Linter::CheckTree(LintResult &result, bool bWholeTree) {
-    std::vector<std::string> products, parts;
-    for (const ProductSummary &p : result.products) products.push_back(p.strName);
+    // Product folders are listed where the device lacks a file: a name
+    // nearly right may explain it.
+    std::vector<std::string> products, scan, parts;
+    for (const ProductSummary &p : result.products) {
+        products.push_back(p.strName);
+        const CapFile *pIndex = m_files.Find(DevPathOf(FileKind::kIndex, p.strName));
+        const CapFile *pPatch = m_files.Find(DevPathOf(FileKind::kPatch, p.strName));
+        if (pIndex == nullptr || !pIndex->bExists || pPatch == nullptr || !pPatch->bExists) scan.push_back(p.strName);
+    }
+    std::sort(products.begin(), products.end());
     for (const auto &[strDevPath, pFile] : m_files.All())
         if (pFile->enKind != FileKind::kIndex && pFile->enKind != FileKind::kPatch && pFile->bExists)
             parts.push_back(strDevPath.substr(0, strDevPath.rfind('/')));
     FindingSink sink;
-    CheckFileNames(m_opts.strRoot, products, parts, bWholeTree, sink);
+    CheckFileNames(m_folders, products, scan, parts, bWholeTree, sink);
     for (const Finding &f : sink.All()) Keep(f);
 }
 

@@ -212,7 +212,7 @@ void Report(const Place &p, FindingSink &sink) {
 
 }  // namespace
 
-void CheckAgainstModel(const CapFile &file, FileContext stContext, FindingSink &sink) {
+void CheckAgainstModel(const CapFile &file, FileContext stContext, bool bAbsentKeys, FindingSink &sink) {
     if (!file.bExists || !file.json.bDeviceReads) return;
     const model::FileModel &fm = model::File(file.enKind);
     const JsonValue &root = file.json.root;
@@ -225,17 +225,24 @@ void CheckAgainstModel(const CapFile &file, FileContext stContext, FindingSink &
             .bKeyless = true;
         return;
     }
-    const Places places(file);
+    std::optional<Places> places;  // indexed at the first judgement to report
     const bool bSkipLedInfo = file.enKind == FileKind::kBoard && !stContext.bBoardLedInfoRead;
-    for (const Judgement &j : model::Judge<LintNodes>::File(fm, root)) {
+    for (const Judgement &j : file.judgements) {
         if (j.eVerdict == model::Verdict::kTaken) continue;
         if (bSkipLedInfo && (j.strPath == "LedInfo" || j.strPath.rfind("LedInfo/", 0) == 0)) continue;
-        Report(places.Of(j), sink);
+        if (!places) places.emplace(file);
+        Report(places->Of(j), sink);
     }
     if (const JsonMember *pLed = bSkipLedInfo ? root.FindMember("LedInfo") : nullptr)
         sink.Add(check::kNotRead, file.strRel, pLed->stKeyPos, "LedInfo",
                  "the board file's \"LedInfo\" is not read in this product: its index gives a \"LedNum\"");
-    ReportAbsentKeys(file, sink);
+    if (bAbsentKeys) ReportAbsentKeys(file, sink);
+}
+
+void ReadCapFile(const std::string &strHostPath, CapFile &file) {
+    file.json = ReadJsonFile(strHostPath);
+    if (file.json.bDeviceReads && file.json.root.Is(JsonKind::kObject))
+        file.judgements = model::Judge<LintNodes>::File(model::File(file.enKind), file.json.root);
 }
 
 }  // namespace devcap_tool::lint

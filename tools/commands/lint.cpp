@@ -153,9 +153,14 @@ bool ChooseProducts(const Options &opts, const std::vector<std::string> &named, 
                             "did you mean devcap lint --root %s?\n", p.c_str(), p.c_str());
             return false;
         }
-        std::vector<std::string> near;
+        // The three closest names, if any is close.
+        std::vector<std::pair<size_t, std::string>> scored;
         for (const std::string &n : all)
-            if (lint::EditDistance(p, n, true) <= 3) near.push_back(n);
+            if (size_t ulDist = lint::EditDistance(p, n, true); ulDist <= std::max<size_t>(2, p.size() / 3))
+                scored.emplace_back(ulDist, n);
+        std::stable_sort(scored.begin(), scored.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+        std::vector<std::string> near;
+        for (size_t i = 0; i < scored.size() && i < 3; ++i) near.push_back(scored[i].second);
         fprintf(stderr, "devcap lint: no product folder '%s' in %s%s\n", p.c_str(), strBin.c_str(),
                 near.empty() ? (all.empty() ? "" : (" (products there: " + lint::OrList(all, false, ", ") + ")").c_str())
                              : ("; did you mean " + lint::OrList(near, false) + "?").c_str());
