@@ -28,7 +28,8 @@ struct CapFile {
     std::vector<model::Judgement<JsonValue>> judgements;
 };
 
-// Read a capability file and judge it against the model of its kind.
+// Read a capability file (bExists, json) and judge it against the model of
+// its kind.
 void ReadCapFile(const std::string &strHostPath, CapFile &file);
 
 // A product as its start-up went: what the library did, and the files it

@@ -9,6 +9,7 @@
 #include <json-c/json.h>
 #include <rapidjson/error/en.h>
 #include <rapidjson/reader.h>
+#include <errno.h>
 #include <fcntl.h>
 #include <stdint.h>
 #include <sys/stat.h>
@@ -394,17 +395,24 @@ JsonFile ParseJson(std::string_view strText) {
     return file;
 }
 
-JsonFile ReadJsonFile(const std::string &strHostPath) {
+JsonFile ReadJsonFile(const std::string &strHostPath, bool *pbExists) {
     const int iFd = open(strHostPath.c_str(), O_RDONLY | O_CLOEXEC);
-    if (iFd < 0) return JsonFile{};
-    std::string s;
     struct stat st;
-    if (fstat(iFd, &st) == 0 && st.st_size > 0) s.reserve(static_cast<size_t>(st.st_size));
-    char acBuf[16384];
-    ssize_t n;
-    while ((n = read(iFd, acBuf, sizeof(acBuf))) > 0) s.append(acBuf, static_cast<size_t>(n));
+    const bool bFile = iFd >= 0 && fstat(iFd, &st) == 0 && S_ISREG(st.st_mode);
+    if (pbExists != nullptr) *pbExists = bFile || (iFd < 0 && errno != ENOENT && errno != ENOTDIR);
+    if (!bFile) {
+        if (iFd >= 0) close(iFd);
+        return JsonFile{};
+    }
+    // The size fstat gave, and one more byte to see that the file ends there.
+    std::string s(static_cast<size_t>(st.st_size) + 1, '\0');
+    size_t ulGot = 0;
+    for (ssize_t n; (n = read(iFd, s.data() + ulGot, s.size() - ulGot)) > 0;) {
+        ulGot += static_cast<size_t>(n);
+        if (ulGot == s.size()) s.resize(s.size() * 2);
+    }
     close(iFd);
-    if (n < 0) return JsonFile{};
+    s.resize(ulGot);
     return ParseJson(s);
 }
 

@@ -78,7 +78,8 @@ struct JsonFile {
 // text holds anything json-c might judge otherwise than the strict parser.
 JsonFile ParseJson(std::string_view strText);
 
-// Read and parse a file; bRead false when it cannot be read.
-JsonFile ReadJsonFile(const std::string &strHostPath);
+// Read and parse a file; bRead false when it cannot be read. *pbExists (if
+// given) tells whether a regular file of that name is there.
+JsonFile ReadJsonFile(const std::string &strHostPath, bool *pbExists = nullptr);
 
 }  // namespace devcap_tool::lint

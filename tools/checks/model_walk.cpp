@@ -240,7 +240,7 @@ void CheckAgainstModel(const CapFile &file, FileContext stContext, bool bAbsentK
 }
 
 void ReadCapFile(const std::string &strHostPath, CapFile &file) {
-    file.json = ReadJsonFile(strHostPath);
+    file.json = ReadJsonFile(strHostPath, &file.bExists);
     if (file.json.bDeviceReads && file.json.root.Is(JsonKind::kObject))
         file.judgements = model::Judge<LintNodes>::File(model::File(file.enKind), file.json.root);
 }
