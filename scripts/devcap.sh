@@ -9,7 +9,7 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 . "$top/scripts/deps.sh"
-deps_install cmake ninja-build g++ pkg-config libjson-c-dev nlohmann-json3-dev
+deps_install cmake ninja-build g++ pkg-config libjson-c-dev nlohmann-json3-dev rapidjson-dev
 
 build=${BUILD_DIR:-$top/build-devcap}
 case $build in /*) ;; *) build=$top/$build ;; esac

@@ -19,7 +19,7 @@ cd "$(dirname "$0")/.."
 . scripts/deps.sh
 
 JOBS=${JOBS:-$(nproc)}
-BASE_PACKAGES=(cmake ninja-build g++ pkg-config libjson-c-dev googletest libgtest-dev nlohmann-json3-dev
+BASE_PACKAGES=(cmake ninja-build g++ pkg-config libjson-c-dev googletest libgtest-dev nlohmann-json3-dev rapidjson-dev
     python3 python3-jsonschema)
 
 log() { echo "=== hardening: $*" >&2; }

@@ -8,7 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/deps.sh
-deps_install cmake ninja-build g++ pkg-config libjson-c-dev googletest libgtest-dev nlohmann-json3-dev \
+deps_install cmake ninja-build g++ pkg-config libjson-c-dev googletest libgtest-dev nlohmann-json3-dev rapidjson-dev \
     python3 python3-jsonschema
 
 BUILD_DIR=${BUILD_DIR:-build}

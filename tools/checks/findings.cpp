@@ -19,7 +19,7 @@ const std::vector<CheckInfo> &Checks() {
         {check::kNotJson, S::kError, true, "a file the device cannot read: not JSON (line, column and reason), unreadable, or not an object"},
         {check::kFileTooLarge, S::kError, true, "a capability file over the size the device reads"},
         {check::kMissingFile, S::kError, true, "a capability file start-up needs is not there"},
-        {check::kMissingKey, S::kError, true, "a key the device needs is not given"},
+        {check::kMissingKey, S::kError, true, "a key (or an array element) the device needs is not given"},
         {check::kUnknownKey, S::kError, true, "a key the device does not read at that place"},
         {check::kWrongType, S::kError, true, "a known key or element with a value of a JSON type the device does not take there"},
         {check::kUnknownWord, S::kError, true, "a word outside its vocabulary: the device answers another value"},
