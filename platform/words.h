@@ -65,6 +65,14 @@ struct Numbers {
     Unknown eReport;
 };
 
+// Both are written without their arguments, which come from the table (the
+// guides serve compilers without deduction for aggregates).
+template <typename E, size_t L, size_t N>
+Vocabulary(const Word<E, L> (&)[N], std::type_identity_t<E>, std::type_identity_t<E>, Unknown)
+    -> Vocabulary<E, L, N>;
+template <typename E, size_t N>
+Numbers(const Number<E> (&)[N], std::type_identity_t<E>, Unknown) -> Numbers<E, N>;
+
 // A table whose rows each begin with their text, as the shared search takes
 // it: the first row, the distance between rows and their number.
 struct Rows {

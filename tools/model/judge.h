@@ -272,7 +272,10 @@ private:
 
     static std::string ExpectedOf(const Key &k) {
         std::string r;
-        for (const Value *v : Forms(k)) r += (r.empty() ? "" : ", or ") + Expected(*v);
+        for (const Value *v : Forms(k)) {
+            if (!r.empty()) r += ", or ";
+            r += Expected(*v);
+        }
         return r;
     }
 };

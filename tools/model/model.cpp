@@ -46,15 +46,19 @@ size_t Distance(std::string_view a, std::string_view b) {
     return row[b.size()];
 }
 
-// The candidates close to a name: same letters in another case first, then
-// by distance, within a third of the name's length (at least 2).
+// The candidates close to a name: those with the same letters in another
+// case when there are any; otherwise by distance, within a third of the
+// name's length (at least 2).
 std::vector<std::string> Closest(const std::vector<std::string> &candidates, std::string_view strName) {
+    std::vector<std::string> sameButCase;
+    for (const std::string &c : candidates)
+        if (c != strName && SameButCase(c, strName)) sameButCase.push_back(c);
+    if (!sameButCase.empty()) return sameButCase;
     std::vector<std::pair<size_t, std::string>> scored;
     const size_t ulMax = std::max<size_t>(2, strName.size() / 3);
     for (const std::string &c : candidates) {
         if (c == strName) continue;
-        size_t ulScore = SameButCase(c, strName) ? 0 : Distance(c, strName);
-        if (ulScore == 0 && !SameButCase(c, strName)) ulScore = 1;
+        const size_t ulScore = Distance(c, strName);
         if (ulScore <= ulMax) scored.emplace_back(ulScore, c);
     }
     std::stable_sort(scored.begin(), scored.end(),
@@ -154,10 +158,14 @@ JsonTypes TypesOf(const Key &stKey) {
     return r;
 }
 
-std::vector<std::string> Suggest(const Object &stObject, std::string_view strName) {
+std::vector<std::string> KeyNames(const Object &stObject) {
     std::vector<std::string> names;
     for (const Key *k : Keys(stObject)) names.emplace_back(k->pcName);
-    return Closest(names, strName);
+    return names;
+}
+
+std::vector<std::string> Suggest(const Object &stObject, std::string_view strName) {
+    return Closest(KeyNames(stObject), strName);
 }
 
 std::vector<std::string> SuggestWord(const Vocab &stVocab, std::string_view strText) {

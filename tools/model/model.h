@@ -275,6 +275,8 @@ std::vector<const Value *> Forms(const Key &stKey);
 // The JSON types a key takes, over its forms.
 JsonTypes TypesOf(const Key &stKey);
 
+// The names of the keys valid in an object, in the order of Keys().
+std::vector<std::string> KeyNames(const Object &stObject);
 // Keys of the object close to a name that is none of them: same letters in
 // another case, or a small edit distance; best first.
 std::vector<std::string> Suggest(const Object &stObject, std::string_view strName);

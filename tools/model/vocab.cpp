@@ -80,7 +80,10 @@ const char *Vocab::Word(long long llMember) const {
 
 std::string Vocab::List(const char *pcSep) const {
     std::string r;
-    for (const Entry &w : m_words) r += (r.empty() ? "" : pcSep) + w.strText;
+    for (const Entry &w : m_words) {
+        if (!r.empty()) r += pcSep;
+        r += w.strText;
+    }
     return r;
 }
 

@@ -40,7 +40,10 @@ std::string Cell(std::string s) {
 
 std::string WordsText(const Vocab &v) {
     std::string r;
-    for (const Entry &w : v.Words()) r += (r.empty() ? "" : " ") + Code(w.strText);
+    for (const Entry &w : v.Words()) {
+        if (!r.empty()) r += ' ';
+        r += Code(w.strText);
+    }
     return r;
 }
 
@@ -62,9 +65,13 @@ std::string TypeText(const Value &v) {
         case Form::kTuple: {
             if (v.uiJoined > 0) return "[text, text]";
             std::string r = "[";
-            for (unsigned i = 0; i < v.uiTuple; ++i)
-                r += (i == 0 ? "" : ", ") + std::string(i >= v.uiTupleMin ? "(" : "") + TypeText(v.pTuple[i]) +
-                     (i >= v.uiTupleMin ? ")" : "");
+            for (unsigned i = 0; i < v.uiTuple; ++i) {
+                if (i > 0) r += ", ";
+                const bool bOptional = i >= v.uiTupleMin;
+                if (bOptional) r += '(';
+                r += TypeText(v.pTuple[i]);
+                if (bOptional) r += ')';
+            }
             return r + "]";
         }
     }
@@ -98,8 +105,12 @@ std::string ValuesText(const Value &v) {
     if (v.eForm == Form::kTuple && v.uiTuple > 1 && v.pTuple[1].pVocab != nullptr &&
         v.pTuple[1].pVocab != v.pTuple[0].pVocab) {
         std::string r;
-        for (unsigned i = 0; i < v.uiTuple; ++i)
-            r += (i == 0 ? "" : "; ") + std::to_string(i + 1) + ": " + WordsText(*v.pTuple[i].pVocab);
+        for (unsigned i = 0; i < v.uiTuple; ++i) {
+            if (i > 0) r += "; ";
+            r += std::to_string(i + 1);
+            r += ": ";
+            r += WordsText(*v.pTuple[i].pVocab);
+        }
         return r;
     }
     if (p->pVocab != nullptr) {
