@@ -4,6 +4,7 @@
 // JSON, SARIF checked by a real validator), the checks switched on and off,
 // the exit statuses, mistakes in using the tool explained, and the device's
 // own view kept.
+#include "platform/messages.h"
 #include "tool_test.h"
 
 using namespace tool_test;
@@ -386,7 +387,7 @@ TEST_F(LintTest, TheDevicesViewStays) {
     WriteCleanProduct("P1");
     Result r = Run({"lint", "-v", "--root", Root()});
     EXPECT_EQ(r.iStatus, 0);
-    EXPECT_TRUE(Has(r.strErr, "pcOutCapPath = /usr/bin/P1/cap_patch.json")) << r.strErr;
+    EXPECT_TRUE(Has(r.strErr, LibraryText(cap::msg::kCapPath, "/usr/bin/P1/cap_patch.json"))) << r.strErr;
     EXPECT_EQ(Run({"lint", "--root", Root()}).strErr, "");
     (void)!system(("rm " + Quote(Root() + "/usr/bin/hardware/lens/fixed/cap_lens.json")).c_str());
     r = Run({"lint", "--root", Root()});

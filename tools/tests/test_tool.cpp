@@ -1,5 +1,6 @@
 // The devcap tool as its users meet it: exit statuses, output that parses,
 // every query reachable by name.
+#include "platform/messages.h"
 #include "tool_test.h"
 
 namespace {
@@ -16,7 +17,7 @@ TEST_F(ToolTest, ExitStatuses) {
         std::string strOut, strErr;  // parts the streams must hold
     } aCases[] = {
         {{"dump", "--root", kExamples, "--device", "IPC-BROKEN-DEMO"}, 1, "", "stage 6 (patch file), code -1"},
-        {{"dump", "--root", kExamples, "--device", "IPC-BROKEN-DEMO"}, 1, "", "Patch Json is Null."},
+        {{"dump", "--root", kExamples, "--device", "IPC-BROKEN-DEMO"}, 1, "", LibraryText(cap::msg::kPatchNotJson)},
         {{"dump", "--root", m_strTmp + "/empty"}, 1, "", "stage 1 (hardware index)"},
         {{"get", "--root", m_strTmp + "/empty", "CameraType"}, 1, "", ""},  // answers, but start-up failed
         {{"get", "--root", kExamples, "--device", "IPC-BOX-8M", "Uart485DeviceNode", "4"}, 1, "", "-4"},
@@ -122,7 +123,7 @@ TEST_F(ToolTest, GetAnswersOneQueryOnOneLine) {
     // -v echoes the library's log on stderr.
     r = Run({"dump", "-v", "--root", Root()});
     EXPECT_EQ(r.iStatus, 0);
-    EXPECT_TRUE(Has(r.strErr, "pcOutCapPath = /usr/bin/P1/cap_patch.json")) << r.strErr;
+    EXPECT_TRUE(Has(r.strErr, LibraryText(cap::msg::kCapPath, "/usr/bin/P1/cap_patch.json"))) << r.strErr;
     EXPECT_EQ(Run({"dump", "--root", Root()}).strErr, "");
 }
 
