@@ -107,22 +107,15 @@ Product Linter::Start(const std::string &strName) {
     if (p.pFailedStage != nullptr && p.pFailedStage->iNumber == 1) return p;
 
     // What stage 1 made of the index: the names as the device holds them.
+    auto Named = [this](FileKind enKind, const std::string &strFile) {
+        return strFile.empty() ? nullptr : m_files.Get(enKind, DevPathOf(enKind, strFile));
+    };
     p.strBoardName = g_pstBoardCap->acBoardType;
-    if (!p.strBoardName.empty()) p.pBoard = m_files.Get(FileKind::kBoard, DevPathOf(FileKind::kBoard, p.strBoardName));
-    const int iSensors = std::min<int>(g_pstSensorCap->usSensorNum, CAP_MAX_CHANNEL);
-    for (int i = 0; i < iSensors; ++i) {
-        p.sensorNames.push_back(g_pstSensorCap->aacSensorName[i]);
-        p.sensors.push_back(p.sensorNames.back().empty()
-                                ? nullptr
-                                : m_files.Get(FileKind::kSensor, DevPathOf(FileKind::kSensor, p.sensorNames.back())));
-    }
-    const int iLenses = std::min<int>(g_pstLensCap->usLensNum, CAP_MAX_CHANNEL);
-    for (int i = 0; i < iLenses; ++i) {
-        p.lensNames.push_back(g_pstLensCap->aacLensName[i]);
-        p.lenses.push_back(p.lensNames.back().empty()
-                               ? nullptr
-                               : m_files.Get(FileKind::kLens, DevPathOf(FileKind::kLens, p.lensNames.back())));
-    }
+    p.pBoard = Named(FileKind::kBoard, p.strBoardName);
+    for (int i = 0; i < std::min<int>(g_pstSensorCap->usSensorNum, CAP_MAX_CHANNEL); ++i)
+        p.sensors.push_back(Named(FileKind::kSensor, p.sensorNames.emplace_back(g_pstSensorCap->aacSensorName[i])));
+    for (int i = 0; i < std::min<int>(g_pstLensCap->usLensNum, CAP_MAX_CHANNEL); ++i)
+        p.lenses.push_back(Named(FileKind::kLens, p.lensNames.emplace_back(g_pstLensCap->aacLensName[i])));
     p.bIndexLedCount = IndexGivesLedCount(*p.pIndex);
     return p;
 }

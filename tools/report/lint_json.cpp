@@ -1,8 +1,13 @@
 // lint's report as one JSON document, for CI.
-#include "report/json_out.h"
 #include "report/lint_report.h"
 
 namespace devcap_tool {
+
+void StringArray(JsonOut &out, const std::string &strKey, const std::vector<std::string> &items) {
+    out.BeginArray(strKey);
+    for (const std::string &s : items) out.String("", s);
+    out.EndArray();
+}
 
 std::string LintJson(const lint::LintResult &r, const std::string &strRoot, bool bStrict) {
     JsonOut out;
@@ -25,9 +30,7 @@ std::string LintJson(const lint::LintResult &r, const std::string &strRoot, bool
             out.Null("stageName");
         }
         out.EndObject();
-        out.BeginArray("files");
-        for (const std::string &f : p.files) out.String("", f);
-        out.EndArray();
+        StringArray(out, "files", p.files);
         out.EndObject();
     }
     out.EndArray();
@@ -41,12 +44,8 @@ std::string LintJson(const lint::LintResult &r, const std::string &strRoot, bool
         out.String("check", f.strCheck);
         out.String("keyPath", f.strKeyPath);
         out.String("message", f.strMessage);
-        out.BeginArray("expected");
-        for (const std::string &e : f.expected) out.String("", e);
-        out.EndArray();
-        out.BeginArray("products");
-        for (const std::string &p : f.products) out.String("", p);
-        out.EndArray();
+        StringArray(out, "expected", f.expected);
+        StringArray(out, "products", std::vector<std::string>(f.products.begin(), f.products.end()));
         out.EndObject();
     }
     out.EndArray();

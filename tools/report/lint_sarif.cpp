@@ -3,7 +3,6 @@
 #include <limits.h>
 #include <stdlib.h>
 
-#include "report/json_out.h"
 #include "report/lint_report.h"
 
 namespace devcap_tool {
@@ -25,12 +24,6 @@ std::string UriOf(const std::string &strPath) {
         }
     }
     return s;
-}
-
-void Strings(JsonOut &out, const char *pcKey, const std::vector<std::string> &items) {
-    out.BeginArray(pcKey);
-    for (const std::string &s : items) out.String("", s);
-    out.EndArray();
 }
 
 }  // namespace
@@ -104,8 +97,8 @@ std::string LintSarif(const lint::LintResult &r, const std::string &strRoot) {
         out.EndObject();
         out.EndArray();
         out.BeginObject("properties");
-        Strings(out, "expected", f.expected);
-        Strings(out, "products", std::vector<std::string>(f.products.begin(), f.products.end()));
+        StringArray(out, "expected", f.expected);
+        StringArray(out, "products", std::vector<std::string>(f.products.begin(), f.products.end()));
         out.EndObject();
         out.EndObject();
     }
