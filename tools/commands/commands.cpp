@@ -7,7 +7,7 @@ const std::vector<Command> &Commands() {
     static const std::vector<Command> kCommands{
         {"dump", CmdDump, "run start-up and print every answer of every query"},
         {"get", CmdGet, "call one query by name and print its answer"},
-        {"lint", CmdLint, "check product folders: start-up result and every finding"},
+        {"lint", CmdLint, "check product folders and their files: each finding at its line and column"},
         {"schema", CmdSchema, "print the JSON Schema or the reference of a capability file kind"},
     };
     return kCommands;
