@@ -8,6 +8,7 @@
 #include "board/elements.h"
 #include "platform/json.h"
 #include "platform/log.h"
+#include "platform/messages.h"
 #include "platform/sysfile.h"
 #include "platform/words.h"
 
@@ -110,7 +111,7 @@ int cap_ParseBoardIntVal(const char *pcKey, json_object *pstJsonVal) {
     }
     const int iVal = json_object_get_int(pstJsonVal);
     const unsigned short usVal = static_cast<unsigned short>(iVal);
-    CAP_LOG(cap::kLogInfo, "key=%s,val=%d", pcKey, usVal);
+    CAP_LOG(cap::kLogInfo, cap::msg::kBoardIntTrace, pcKey, usVal);
     if (!cap::IsType(pstJsonVal, json_type_int)) {
         CAP_LOG(cap::kLogError, "Key = %s,Val = %d is not IntType\n", pcKey, usVal);
         return -1;
@@ -243,13 +244,13 @@ extern "C" DEVCAP_API int cap_BoardCapInit(void) {
     cap::JsonDoc doc(cap::JsonFromFile(g_pstCapFiles->acBoardPath));
     json_object *pstRoot = doc.get();
     if (pstRoot == nullptr) {
-        CAP_LOG(cap::kLogError, "Board Json is Null.");
+        CAP_LOG(cap::kLogError, cap::msg::kBoardNotJson);
         return -1;
     }
     // Only an object has members to read; any other JSON value fails the
     // load as a missing file does.
     if (!cap::IsType(pstRoot, json_type_object)) {
-        CAP_LOG(cap::kLogError, "Board Json is not an object.");
+        CAP_LOG(cap::kLogError, cap::msg::kBoardNotObject);
         return -1;
     }
 

@@ -5,6 +5,7 @@
 #include "core/core.h"
 #include "platform/json.h"
 #include "platform/log.h"
+#include "platform/messages.h"
 #include "platform/sysfile.h"
 #include "platform/text.h"
 
@@ -69,14 +70,14 @@ json_object *cap_ParseHardwareFromFile(void) {
     char acFolder[CAP_NAME_LEN] = {0};
     CAP_GetProductFolder(sizeof(acFolder), acFolder);
     if (cap_GetOneCapFilesPath("hardwareindex", acFolder, g_pstCapFiles->acHardwareIndexPath) != 0) {
-        CAP_LOG(cap::kLogError, "Init hardwareindex Path Fail ! \n");
+        CAP_LOG(cap::kLogError, cap::msg::kIndexPathFail);
         return nullptr;
     }
     json_object *pstRoot = cap::JsonFromFile(g_pstCapFiles->acHardwareIndexPath);
     // An index is an object; anything else is no index.
     if (!cap::IsType(pstRoot, json_type_object)) {
         if (pstRoot != nullptr) json_object_put(pstRoot);
-        CAP_LOG(cap::kLogError, "patch Json is Null.");
+        CAP_LOG(cap::kLogError, cap::msg::kIndexNotJson);
         return nullptr;
     }
     return pstRoot;
@@ -119,7 +120,7 @@ int cap_GetHardwareIndexVal(json_object *pstEntry, short sIndex) {
 int cap_ParseHardwareIndex(void) {
     cap::JsonDoc doc(cap_GetHardwareJson());
     if (doc.get() == nullptr) {
-        CAP_LOG(cap::kLogError, "cap_GetHardwareJson fail!\n");
+        CAP_LOG(cap::kLogError, cap::msg::kIndexFail);
         return -1;
     }
     int iRet = 0;

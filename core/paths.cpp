@@ -7,6 +7,7 @@
 #include "core/paths.h"
 #include "platform/log.h"
 #include "platform/query.h"
+#include "platform/messages.h"
 #include "platform/sysfile.h"
 #include "platform/text.h"
 #include "platform/words.h"
@@ -63,7 +64,7 @@ int cap_GetOneCapFilesPath(const char *pcCap, const char *pcName, char *pcOutCap
         return -2;
     }
     if (pcCap[0] == '\0' || pcName[0] == '\0') {
-        CAP_LOG(cap::kLogError, " cap_GetOneCapFilesPath para is invalid!\n");
+        CAP_LOG(cap::kLogError, cap::msg::kEmptyName);
         return -4;
     }
     const cap::CapFileKind *pstKind = FindKind(pcCap);
@@ -81,9 +82,9 @@ int cap_GetOneCapFilesPath(const char *pcCap, const char *pcName, char *pcOutCap
         snprintf(acPath, kPathBound, "%s/%s/%s", cap::kRootDir, pcName, pstKind->acFile);
     memcpy(pcOutCapPath, acPath, CAP_PATH_LEN - 1);
     pcOutCapPath[CAP_PATH_LEN - 1] = '\0';
-    CAP_LOG(cap::kLogInfo, "pcOutCapPath = %s\n", pcOutCapPath);
+    CAP_LOG(cap::kLogInfo, cap::msg::kCapPath, pcOutCapPath);
     if (cap::FileExists(pcOutCapPath) != 0) {
-        CAP_LOG(cap::kLogError, "%s PATH error!\n", pcOutCapPath);
+        CAP_LOG(cap::kLogError, cap::msg::kPathError, pcOutCapPath);
         return -1;
     }
     return 0;
@@ -104,29 +105,29 @@ int cap_GetCapFilesPath(void) {
     int iRet = cap_GetOneCapFilesPath("board", g_pstBoardCap->acBoardType,
                                       g_pstCapFiles->acBoardPath);
     if (iRet != 0) {
-        CAP_LOG(cap::kLogError, "Init Board Path Fail ! \n");
+        CAP_LOG(cap::kLogError, cap::msg::kBoardPathFail);
         return iRet;
     }
     iRet = ChannelPaths("sensor", g_pstSensorCap->aacSensorName, g_pstCapFiles->aacSensorPath,
                         usSensorNum);
     if (iRet != 0) {
-        CAP_LOG(cap::kLogError, "Init Sensor Path Fail ! \n");
+        CAP_LOG(cap::kLogError, cap::msg::kSensorPathFail);
         return iRet;
     }
     iRet = ChannelPaths("lens", g_pstLensCap->aacLensName, g_pstCapFiles->aacLensPath, usLensNum);
     if (iRet != 0) {
-        CAP_LOG(cap::kLogError, "Init Lens Path Fail ! \n");
+        CAP_LOG(cap::kLogError, cap::msg::kLensPathFail);
         return iRet;
     }
     char acFolder[CAP_NAME_LEN] = {0};
     iRet = CAP_GetProductFolder(sizeof(acFolder), acFolder);
     if (iRet != 0) {
-        CAP_LOG(cap::kLogError, "Get Cap_path.json Folder Path Fail ! \n");
+        CAP_LOG(cap::kLogError, cap::msg::kFolderPathFail);
         return iRet;
     }
     iRet = cap_GetOneCapFilesPath("patch", acFolder, g_pstCapFiles->acPatchPath);
     if (iRet != 0) {
-        CAP_LOG(cap::kLogError, "Init Patch Path Fail ! \n");
+        CAP_LOG(cap::kLogError, cap::msg::kPatchPathFail);
         return iRet;
     }
     return 0;

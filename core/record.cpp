@@ -6,6 +6,7 @@
 #include "core/core.h"
 #include "devcap.h"
 #include "platform/log.h"
+#include "platform/messages.h"
 
 extern "C" {
 
@@ -37,7 +38,7 @@ DEVCAP_API void cap_WarnStrOverflow(const char *pcStr, unsigned long ulSize) {
         return;
     }
     unsigned long ulLen = strlen(pcStr);
-    if (ulLen >= ulSize) CAP_LOG(cap::kLogWarn, "%s size = %lu is overflow of %lu\n", pcStr, ulLen, ulSize);
+    if (ulLen >= ulSize) CAP_LOG(cap::kLogWarn, cap::msg::kTextOverflow, pcStr, ulLen, ulSize);
 }
 
 }  // extern "C"

@@ -1,7 +1,10 @@
 // CAP_CapInit: clear the record, settle who the device is, run the stages.
 #include <string.h>
 
+#include <utility>
+
 #include "core/core.h"
+#include "core/stages.h"
 #include "patch/patch.h"
 #include "platform/log.h"
 #include "platform/sysfile.h"
@@ -40,6 +43,24 @@ void SettleDeviceName(cap::Site site) {
     cap_GetDeviceParam(sizeof(pstBoard->acDevParam), pstBoard->acDevParam);
 }
 
+// The stages in the order of the table; the first that fails logs its
+// failure from the site of CAP_CapInit and ends start-up with its code.
+template <size_t I>
+int RunStage(cap::Site site) {
+    constexpr const cap::StartupStage &stStage = cap::kStartupStages[I];
+    const int iRet = stStage.pfnRun();
+    if (iRet != 0) CAP_LOG_AT(site, cap::kLogError, stStage.acFailure);
+    return iRet;
+}
+
+template <size_t... I>
+int RunStages(cap::Site site, std::index_sequence<I...>) {
+    int iRet = 0;
+    // Left to right, stopping at the first non-zero result.
+    (void)((iRet = RunStage<I>(site), iRet == 0) && ...);
+    return iRet;
+}
+
 }  // namespace
 
 extern "C" DEVCAP_API int CAP_CapInit(void) {
@@ -55,35 +76,5 @@ extern "C" DEVCAP_API int CAP_CapInit(void) {
 
     SettleDeviceName(CAP_HERE);
 
-    int iRet = cap_ParseHardwareIndex();
-    if (iRet != 0) {
-        CAP_LOG(cap::kLogError, "Parse Hardware index fail!\n");
-        return iRet;
-    }
-    iRet = cap_GetCapFilesPath();
-    if (iRet != 0) {
-        CAP_LOG(cap::kLogError, "Get capa files path fail!\n");
-        return iRet;
-    }
-    iRet = cap_BoardCapInit();
-    if (iRet != 0) {
-        CAP_LOG(cap::kLogError, "CAP_BoardCapInit return value error.\n");
-        return iRet;
-    }
-    iRet = cap_SensorInitAll();
-    if (iRet != 0) {
-        CAP_LOG(cap::kLogError, "CAP_SensorInitAll return value error.\n");
-        return iRet;
-    }
-    iRet = cap_LensInitAll();
-    if (iRet != 0) {
-        CAP_LOG(cap::kLogError, "CAP_LensCapInit return value error.\n");
-        return iRet;
-    }
-    iRet = cap_PatchCapInit();
-    if (iRet != 0) {
-        CAP_LOG(cap::kLogError, "CAP_PatchCapInit return value error.\n");
-        return iRet;
-    }
-    return 0;
+    return RunStages(CAP_HERE, std::make_index_sequence<cap::kStartupStageNum>());
 }

@@ -5,6 +5,7 @@
 #include "platform/channels.h"
 #include "platform/json.h"
 #include "platform/log.h"
+#include "platform/messages.h"
 #include "platform/sysfile.h"
 
 int cap_LensCapInit(unsigned short usIndex, const char *pcPath) {
@@ -22,7 +23,7 @@ int cap_LensCapInit(unsigned short usIndex, const char *pcPath) {
     }
     cap::JsonDoc doc(cap::JsonFromFile(pcPath));
     if (doc.get() == nullptr) {
-        CAP_LOG(cap::kLogError, "Lens Cap is null.");
+        CAP_LOG(cap::kLogError, cap::msg::kLensNotJson);
         return -1;
     }
     // "FovAngle" counts only when written with a fraction or exponent (90.0,

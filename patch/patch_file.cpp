@@ -6,6 +6,7 @@
 #include "patch/patch.h"
 #include "platform/json.h"
 #include "platform/log.h"
+#include "platform/messages.h"
 #include "platform/slots.h"
 #include "platform/sysfile.h"
 #include "platform/words.h"
@@ -91,7 +92,7 @@ void cap_PatchInfoValInit(void) {
 extern "C" DEVCAP_API int cap_PatchCapInit(void) {
     cap::JsonDoc doc(cap::JsonFromFile(g_pstCapFiles->acPatchPath));
     if (doc.get() == nullptr) {
-        CAP_LOG(cap::kLogError, "Patch Json is Null.");
+        CAP_LOG(cap::kLogError, cap::msg::kPatchNotJson);
         return -1;
     }
     cap_PatchInfoValInit();

@@ -94,5 +94,10 @@ template <LogText T, typename... A>
 #define CAP_LOG_FMT(site, level, fmt, ...) \
     ::cap::LogFmt((site), (level), (fmt)__VA_OPT__(, ) __VA_ARGS__)
 
-// Log from the current function. The text must be a string literal.
+// Log from the current function. The text is a string literal or a constant
+// of platform/messages.h. Texts and the function names in messages are kept
+// verbatim, odd spellings included ("invaild", "Siwtch", "retrun"): the
+// camera's other programs, its log collectors and the devcap tool match them
+// character for character, so correcting a spelling would change an
+// interface.
 #define CAP_LOG(level, text, ...) CAP_LOG_AT(CAP_HERE, level, text __VA_OPT__(, ) __VA_ARGS__)

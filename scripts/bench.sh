@@ -10,6 +10,9 @@
 #   scripts/bench.sh --diff [--root=TREE] [--copies=N]
 #       devcap diff of two trees of 1,000 products (N copies of each product
 #       of TREE; default 200) against json-c alone parsing their files.
+#   scripts/bench.sh --lint [--root=TREE] [--products=N] [--rounds=R]
+#       devcap lint of a tree of N products (default 1,000) generated from
+#       TREE, against json-c alone parsing what their start-ups read.
 #
 # Installs missing Debian packages (as root). Environment: BUILD_DIR (default
 # build-bench), JOBS (default nproc). Benchmark options are Google Benchmark's,
@@ -19,35 +22,39 @@ cd "$(dirname "$0")/.."
 . scripts/deps.sh
 
 INSTRUCTIONS=0
-DIFF=0
+TOOL_BENCH=  # diff or lint: a benchmark of the tool over a whole tree
 ROUNDS=10
 ARGS=()
 for arg in "$@"; do
     case "$arg" in
-        --diff) DIFF=1 ;;
+        --diff) TOOL_BENCH=diff ;;
         --instructions) INSTRUCTIONS=1 ;;
+        --lint) TOOL_BENCH=lint ;;
         --instructions=*) INSTRUCTIONS=1; ROUNDS=${arg#--instructions=} ;;
         *) ARGS+=("$arg") ;;
     esac
 done
 
-PACKAGES=(cmake ninja-build g++ pkg-config libjson-c-dev libbenchmark-dev)
+PACKAGES=("${DEVCAP_BUILD_PACKAGES[@]}" libbenchmark-dev)
 [ "$INSTRUCTIONS" = 1 ] && PACKAGES+=(valgrind)
 deps_install "${PACKAGES[@]}"
 
 BUILD_DIR=${BUILD_DIR:-build-bench}
+TOOLS=OFF
+[ -n "$TOOL_BENCH" ] && TOOLS=ON
 cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DDEVCAP_BUILD_BENCH=ON -DDEVCAP_BUILD_TESTS=OFF -DDEVCAP_BUILD_TOOLS=ON >/dev/null
-TARGET=devcap_bench
-[ "$DIFF" = 1 ] && TARGET=devcap_bench_diff
+    -DDEVCAP_BUILD_BENCH=ON -DDEVCAP_BUILD_TESTS=OFF -DDEVCAP_BUILD_TOOLS=$TOOLS >/dev/null
+TARGET=devcap_bench${TOOL_BENCH:+_$TOOL_BENCH}
 cmake --build "$BUILD_DIR" -j "${JOBS:-$(nproc)}" --target "$TARGET"
 BENCH="$BUILD_DIR/bench/$TARGET"
 
 cpu=$(awk -F': ' '/^model name/ && !n++ { print $2 }' /proc/cpuinfo)
 echo "machine: $(nproc) cores, ${cpu:-unknown CPU}, load average $(cut -d' ' -f1-3 /proc/loadavg)"
 
-if [ "$DIFF" = 1 ]; then
+if [ "$TOOL_BENCH" = diff ]; then
     exec "$BENCH" ${ARGS[@]+"${ARGS[@]}"} --benchmark_repetitions=3
+elif [ "$TOOL_BENCH" = lint ]; then
+    exec "$BENCH" ${ARGS[@]+"${ARGS[@]}"}
 fi
 
 if [ "$INSTRUCTIONS" = 0 ]; then

@@ -1,4 +1,14 @@
-# Sourced by the scripts: install the Debian packages that are missing.
+# Sourced by the scripts: the Debian packages the project builds with, and
+# installing those that are missing.
+
+# The library and the tool: json-c is the library's one dependency;
+# nlohmann-json3-dev writes the JSON Schemas of devcap schema; rapidjson-dev is
+# the reader devcap lint checks files with (it knows lines and columns).
+DEVCAP_BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libjson-c-dev nlohmann-json3-dev rapidjson-dev)
+# The test suite besides: GoogleTest; python3-jsonschema, the validator the
+# schemas and lint's SARIF are checked with; chromium, whose headless mode
+# loads the HTML page of devcap matrix.
+DEVCAP_TEST_PACKAGES=(googletest libgtest-dev python3 python3-jsonschema chromium)
 deps_missing() {
     local p missing=()
     for p in "$@"; do

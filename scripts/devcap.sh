@@ -4,12 +4,13 @@
 #   scripts/devcap.sh lint --root examples/rootfs
 #   scripts/devcap.sh get --root examples/rootfs AlarmInWithGpio 2
 # On a Debian or Ubuntu machine it first installs what is missing (cmake,
-# ninja-build, g++, pkg-config, libjson-c-dev, nlohmann-json3-dev; as root). Environment:
+# ninja-build, g++, pkg-config and the libraries: DEVCAP_BUILD_PACKAGES in
+# scripts/deps.sh; as root). Environment:
 # BUILD_DIR (default build-devcap, inside the checkout), JOBS (default nproc).
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 . "$top/scripts/deps.sh"
-deps_install cmake ninja-build g++ pkg-config libjson-c-dev nlohmann-json3-dev
+deps_install "${DEVCAP_BUILD_PACKAGES[@]}"
 
 build=${BUILD_DIR:-$top/build-devcap}
 case $build in /*) ;; *) build=$top/$build ;; esac

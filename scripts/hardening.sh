@@ -19,8 +19,7 @@ cd "$(dirname "$0")/.."
 . scripts/deps.sh
 
 JOBS=${JOBS:-$(nproc)}
-BASE_PACKAGES=(cmake ninja-build g++ pkg-config libjson-c-dev googletest libgtest-dev nlohmann-json3-dev
-    python3 python3-jsonschema)
+BASE_PACKAGES=("${DEVCAP_BUILD_PACKAGES[@]}" "${DEVCAP_TEST_PACKAGES[@]}")
 
 log() { echo "=== hardening: $*" >&2; }
 

@@ -24,7 +24,7 @@ top=$PWD
 . scripts/deps.sh
 
 JOBS=${JOBS:-$(nproc)}
-BASE_PACKAGES=(cmake ninja-build g++ pkg-config libjson-c-dev nlohmann-json3-dev make)
+BASE_PACKAGES=("${DEVCAP_BUILD_PACKAGES[@]}" make)
 EXAMPLES=$top/examples/rootfs
 
 log() { echo "=== install test: $*" >&2; }

@@ -8,11 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/deps.sh
-# nlohmann-json3-dev: the JSON Schemas devcap schema writes; python3-jsonschema:
-# the schema tests validate files with a real validator; chromium: the test of
-# devcap matrix loads its HTML page in the headless browser.
-deps_install cmake ninja-build g++ pkg-config libjson-c-dev googletest libgtest-dev nlohmann-json3-dev \
-    python3 python3-jsonschema chromium
+deps_install "${DEVCAP_BUILD_PACKAGES[@]}" "${DEVCAP_TEST_PACKAGES[@]}"
 
 BUILD_DIR=${BUILD_DIR:-build}
 cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release -DDEVCAP_BUILD_TESTS=ON

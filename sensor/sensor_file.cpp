@@ -4,6 +4,7 @@
 #include "platform/channels.h"
 #include "platform/json.h"
 #include "platform/log.h"
+#include "platform/messages.h"
 #include "platform/sysfile.h"
 #include "sensor/sensor.h"
 #include "sensor/vocab.h"
@@ -23,7 +24,7 @@ int cap_SensorCapInit(unsigned short usIndex, const char *pcPath) {
     }
     cap::JsonDoc doc(cap::JsonFromFile(pcPath));
     if (doc.get() == nullptr) {
-        CAP_LOG(cap::kLogError, "Sensor Json is Null.");
+        CAP_LOG(cap::kLogError, cap::msg::kSensorNotJson);
         return -1;
     }
     // Only a text "SensorMode" counts; everything else is passed over.

@@ -37,8 +37,8 @@ const char kUsageTail[] =
     "  devcap --version   the tool's version, and the library's and where it is\n"
     "  devcap --commands  the command names, one a line (for shell completion)\n"
     "\n"
-    "exit status: 0 success; 1 start-up failed, get had no answer, or lint\n"
-    "found a failing product; 2 usage error.\n";
+    "exit status: 0 success; 1 start-up failed, get had no answer, lint found an\n"
+    "error, diff found a difference; 2 usage error (see the man page).\n";
 
 void PrintUsage(FILE *pf) {
     fputs(kUsageHead, pf);

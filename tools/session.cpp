@@ -1,40 +1,113 @@
 #include "session.h"
 
+#include <ctype.h>
 #include <stdio.h>
+#include <stdlib.h>
 #include <string.h>
 
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+#include "core/stages.h"
 #include "devcap.h"
 #include "host.h"
 
 namespace devcap_tool {
 
+namespace {
+
+// The texts of the library's stage table, copied at compile time: the table
+// itself holds the stage operations, which are not exported.
+struct StageTexts {
+    char acName[sizeof(cap::kStartupStages[0].acName)];
+    char acFailure[sizeof(cap::kStartupStages[0].acFailure)];
+};
+
+constexpr auto kStageTexts = [] {
+    std::array<StageTexts, cap::kStartupStageNum> a{};
+    for (size_t i = 0; i < a.size(); ++i) {
+        std::copy_n(cap::kStartupStages[i].acName, sizeof(a[i].acName), a[i].acName);
+        std::copy_n(cap::kStartupStages[i].acFailure, sizeof(a[i].acFailure), a[i].acFailure);
+    }
+    return a;
+}();
+
+// The text without one trailing newline.
+std::string_view Chomp(std::string_view s) { return s.ends_with('\n') ? s.substr(0, s.size() - 1) : s; }
+
+// Match text t against format f from their starts; a %s takes the shortest
+// text that lets the rest match.
+bool MatchFrom(std::string_view f, std::string_view t, std::vector<std::string> *pArgs) {
+    while (!f.empty()) {
+        if (f[0] != '%') {
+            if (t.empty() || t[0] != f[0]) return false;
+            f.remove_prefix(1);
+            t.remove_prefix(1);
+            continue;
+        }
+        size_t ulSpec = f.find_first_of("sdup", 1);
+        if (ulSpec == std::string_view::npos) return false;
+        const char cKind = f[ulSpec];
+        f.remove_prefix(ulSpec + 1);
+        size_t ulMax = t.size();
+        if (cKind != 's') {  // a number (%p: a pointer's text, no spaces)
+            size_t n = 0;
+            if (cKind == 'd' && n < t.size() && t[n] == '-') ++n;
+            while (n < t.size() && (cKind == 'p' ? t[n] != ' ' : isdigit(static_cast<unsigned char>(t[n])) != 0)) ++n;
+            if (n == 0) return false;
+            ulMax = n;
+            size_t ulArgs = pArgs != nullptr ? pArgs->size() : 0;
+            if (pArgs != nullptr) pArgs->emplace_back(t.substr(0, n));
+            if (MatchFrom(f, t.substr(n), pArgs)) return true;
+            if (pArgs != nullptr) pArgs->resize(ulArgs);
+            return false;
+        }
+        for (size_t n = 0; n <= ulMax; ++n) {
+            size_t ulArgs = pArgs != nullptr ? pArgs->size() : 0;
+            if (pArgs != nullptr) pArgs->emplace_back(t.substr(0, n));
+            if (MatchFrom(f, t.substr(n), pArgs)) return true;
+            if (pArgs != nullptr) pArgs->resize(ulArgs);
+        }
+        return false;
+    }
+    return t.empty();
+}
+
+}  // namespace
+
 const std::vector<Stage> &Stages() {
-    static const std::vector<Stage> s_stages = {
-        {1, "hardware index", "Parse Hardware index fail!"},
-        {2, "capability file paths", "Get capa files path fail!"},
-        {3, "board file", "CAP_BoardCapInit return value error."},
-        {4, "sensor files", "CAP_SensorInitAll return value error."},
-        {5, "lens files", "CAP_LensCapInit return value error."},
-        {6, "patch file", "CAP_PatchCapInit return value error."},
-    };
+    static const std::vector<Stage> s_stages = [] {
+        std::vector<Stage> v;
+        for (size_t i = 0; i < kStageTexts.size(); ++i)
+            v.push_back({static_cast<int>(i) + 1, kStageTexts[i].acName, kStageTexts[i].acFailure});
+        return v;
+    }();
     return s_stages;
+}
+
+bool LogLine::Is(const char *pcText) const { return strText == Chomp(pcText); }
+
+bool LogLine::Matches(const char *pcFormat, std::vector<std::string> *pArgs) const {
+    if (pArgs != nullptr) pArgs->clear();
+    return MatchFrom(Chomp(pcFormat), strText, pArgs);
 }
 
 bool ParseLogLine(int iLevel, const char *pcMsg, LogLine *pstOut) {
     pstOut->iLevel = iLevel;
-    std::string s = pcMsg;
-    while (!s.empty() && (s.back() == '\n' || s.back() == '\r')) s.pop_back();
+    std::string_view s = pcMsg;
+    while (!s.empty() && (s.back() == '\n' || s.back() == '\r')) s.remove_suffix(1);
     // "[CAP][function][line] text"
-    size_t a = s.find("]["), b = a == std::string::npos ? a : s.find("][", a + 2);
-    size_t c = b == std::string::npos ? b : s.find("] ", b + 2);
-    if (s.empty() || s[0] != '[' || c == std::string::npos) {
+    size_t a = s.find("]["), b = a == std::string_view::npos ? a : s.find("][", a + 2);
+    size_t c = b == std::string_view::npos ? b : s.find("] ", b + 2);
+    if (s.empty() || s[0] != '[' || c == std::string_view::npos) {
         pstOut->strFn.clear();
         pstOut->iLine = 0;
         pstOut->strText = s;
         return false;
     }
     pstOut->strFn = s.substr(a + 2, b - a - 2);
-    pstOut->iLine = atoi(s.substr(b + 2, c - b - 2).c_str());
+    pstOut->iLine = atoi(std::string(s.substr(b + 2, c - b - 2)).c_str());
     pstOut->strText = s.substr(c + 2);
     return true;
 }
@@ -75,7 +148,7 @@ const Stage *Session::FailedStage() const {
     if (m_iInitRc == 0) return nullptr;
     for (auto it = m_initLog.rbegin(); it != m_initLog.rend(); ++it)
         for (const Stage &st : Stages())
-            if (it->iLevel == 3 && it->strText == st.pcFailMsg) return &st;
+            if (it->iLevel == 3 && it->Is(st.pcFailMsg)) return &st;
     return nullptr;
 }
 

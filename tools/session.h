@@ -25,9 +25,17 @@ struct LogLine {
     std::string strFn;
     int iLine = 0;
     std::string strText;  // without the prefix and the trailing newline
+
+    // Whether the text is the library's message pcText (a constant of
+    // platform/messages.h, whose trailing newline the line has lost).
+    bool Is(const char *pcText) const;
+    // Whether the text is the library's message of printf format pcFormat
+    // (%s, %d, %u, %lu, %p); the texts of its arguments in *pArgs.
+    bool Matches(const char *pcFormat, std::vector<std::string> *pArgs = nullptr) const;
 };
 
-// The start-up stages and the message CAP_CapInit logs when each fails.
+// The start-up stages, numbered from 1 in the order CAP_CapInit runs them,
+// and the message it logs when each fails: the library's own stage table.
 struct Stage {
     int iNumber;
     const char *pcWhat;
@@ -55,6 +63,8 @@ public:
     const std::vector<LogLine> &Log() const { return m_log; }
     // Messages of the last Init().
     const std::vector<LogLine> &InitLog() const { return m_initLog; }
+    // The same, taken out of the session (which then has none).
+    std::vector<LogLine> TakeInitLog() { return std::move(m_initLog); }
     void ClearLog() { m_log.clear(); }
     // Echo every message to standard error as it arrives (-v).
     void SetEcho(bool bEcho) { m_bEcho = bEcho; }

@@ -1,27 +1,15 @@
-// devcap lint: run the library over every product of a tree and report what
-// it says while reading, file by file.
-//
-// Attribution. Start-up runs once per product, with the product's folder name
-// as the device name. Until stage 2 has built the patch path, the log itself
-// tells which file a message is about: the index is read right after the
-// library logs its path, and stage 2 logs each path before it tests it. The
-// board, sensor, lens and patch files are then read again one at a time
-// through the exported stage operations, each with the record as start-up
-// would have it, so that every message of such a run belongs to that file.
-#include <dirent.h>
-#include <json-c/json.h>
+// devcap lint: check product folders against the model of every capability
+// file, with the library's own start-up run on each product; the checks are
+// in checks/, the report formats in report/.
 #include <stdio.h>
-#include <string.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <set>
 
+#include "checks/checks.h"
+#include "checks/linter.h"
 #include "commands/commands.h"
-#include "report/json_out.h"
-#include "devcap.h"
-#include "host.h"
+#include "report/lint_report.h"
 
 namespace devcap_tool {
 
@@ -31,403 +19,202 @@ const char kLintUsage[] =
     "usage: devcap lint [OPTIONS] [PRODUCT...]\n"
     "\n"
     "Checks every product folder under ROOT/usr/bin (the folders holding a\n"
-    "hardwareindex.json), or the named ones, by running the library on them:\n"
-    "the start-up result, every file missing or not JSON, and every finding the\n"
-    "library reports while reading (unknown keys, values of the wrong JSON type,\n"
-    "words outside a vocabulary, texts cut to fit, arrays longer than their\n"
-    "field), one line each:  product: file: level: finding\n"
+    "hardwareindex.json), or the named ones, and every capability file they\n"
+    "read: against the model of each file kind (keys, JSON types, words,\n"
+    "capacities, ranges), for mistakes the device reads silently, and with the\n"
+    "library's own start-up run on each product. One line a finding:\n"
+    "  PATH:LINE:COLUMN: SEVERITY: MESSAGE [CHECK]\n"
+    "PATH relative to the root; SEVERITY error (the device answers something\n"
+    "else than the file says, or start-up fails), warning (read as written,\n"
+    "probably a mistake) or note.\n"
     "\n"
     "options:\n"
-    "  --root DIR       root file system laid out as on the device (default /)\n"
-    "  --strict         any finding fails the product\n"
-    "  --emmc           the electronic tag is on eMMC\n"
-    "  -v, --verbose    show the library's log lines on standard error\n"
-    "  --json           one JSON document, for CI\n"
+    "  --root DIR         root file system laid out as on the device (default /)\n"
+    "  --strict           warnings fail too\n"
+    "  --enable CHECK     run a check (a comma list, or all); --list-checks lists them\n"
+    "  --disable CHECK    do not report a check (a comma list, or all)\n"
+    "  --list-checks      the checks, their severity and whether they run by default\n"
+    "  --json             one JSON document\n"
+    "  --sarif            a SARIF 2.1.0 log, for code scanning dashboards\n"
+    "  --emmc             the electronic tag is on eMMC\n"
+    "  -v, --verbose      show the library's log lines on standard error\n"
     "\n"
-    "exit status: 0 clean; 1 a product failed start-up (with --strict: or has\n"
-    "any finding); 2 usage error or no product folder found.\n";
+    "exit status: 0 no error (with --strict: no error and no warning); 1\n"
+    "otherwise; 2 usage error.\n";
 
-struct Finding {
-    std::string strFile;
-    int iLevel;
-    std::string strFn;
-    std::string strText;
-    const char *pcCategory;
+struct LintOptions {
+    bool bStrict = false;
+    bool bSarif = false;
+    bool bListChecks = false;
+    std::set<std::string> enabled = lint::DefaultChecks();
 };
 
-struct ProductReport {
-    std::string strName;
-    int iRc = 0;
-    const Stage *pstStage = nullptr;
-    std::vector<Finding> findings;
-};
-
-bool StartsWith(const std::string &s, const char *p) { return s.rfind(p, 0) == 0; }
-bool EndsWith(const std::string &s, const char *p) {
-    size_t n = strlen(p);
-    return s.size() >= n && s.compare(s.size() - n, n, p) == 0;
-}
-bool Contains(const std::string &s, const char *p) { return s.find(p) != std::string::npos; }
-
-// Routine information the library logs on every start-up: no finding.
-bool IsRoutine(const LogLine &l) {
-    if (l.iLevel != 3 && l.iLevel != 4 && l.iLevel != 6) return true;
-    if (StartsWith(l.strText, "pcOutCapPath = ")) return true;
-    if (StartsWith(l.strText, "key=") && Contains(l.strText, ",val=")) return true;
-    return l.strText == "Equipment Mode.";
+bool IsDir(const std::string &strPath) {
+    struct stat st;
+    return stat(strPath.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-// Messages about the device's identity (name file, tag): not the tree's.
-bool IsIdentity(const LogLine &l) {
-    static const std::set<std::string> s_fns = {"cap_GetDeviceName", "cap_GetDeviceParam",
-                                                "cap_GetDevNameFromElecTag", "cap_ReadSerialNum",
-                                                "cap_GetCapDev"};
-    return s_fns.count(l.strFn) > 0 || StartsWith(l.strText, "cap_GetDeviceName return value error") ||
-           StartsWith(l.strText, "equipment mode without IPC-DEFAULT");
+bool IsFile(const std::string &strPath) {
+    struct stat st;
+    return stat(strPath.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-bool IsStageFailure(const LogLine &l) {
-    for (const Stage &st : Stages())
-        if (l.strText == st.pcFailMsg) return true;
-    return false;
-}
+std::string BinOf(const std::string &strRoot) { return (strRoot == "/" ? "" : strRoot) + "/usr/bin"; }
 
-const char *Category(int iLevel, const std::string &t) {
-    if (Contains(t, "is overflow of")) return "text cut to fit";
-    if (Contains(t, " elements, only ") && Contains(t, " kept.")) return "array longer than its field";
-    if (Contains(t, "pcVal") || Contains(t, "pcJsonVal") || Contains(t, "cap_MatchMemWidth") ||
-        Contains(t, "cap_MatchCvbsType"))
-        return "word outside the vocabulary";
-    if (Contains(t, "key") || Contains(t, "Key")) return "unknown key or wrong type";
-    return iLevel == 3 ? "error" : iLevel == 4 ? "warning" : "information";
-}
-
-std::string Trim(std::string s) {
-    size_t ulLead = s.find_first_not_of(" \t");
-    s.erase(0, ulLead == std::string::npos ? s.size() : ulLead);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\n' || s.back() == '\r' || s.back() == '\t'))
-        s.pop_back();
-    return s;
-}
-
-class Linter {
-public:
-    Linter(const Options &opts, Session &s) : m_opts(opts), m_s(s) {}
-    ProductReport Run(const std::string &strProduct);
-
-private:
-    std::string HostPath(const std::string &strDev) const {
-        return m_opts.strRoot == "/" ? strDev : m_opts.strRoot + strDev;
-    }
-    bool Exists(const std::string &strDev) const { return access(HostPath(strDev).c_str(), F_OK) == 0; }
-    // A device path as the reader knows it: relative to /usr/bin.
-    static std::string Rel(const std::string &strDev) {
-        return StartsWith(strDev, "/usr/bin/") ? strDev.substr(9) : strDev;
-    }
-    void Add(ProductReport &r, const std::string &strFile, const LogLine &l, const char *pcCat = nullptr) {
-        std::string t = Trim(l.strText);
-        // The port parser's error for a port the "Uart" object leaves out.
-        if (t == "cap_ParseUartIndividual para is null ptr!")
-            t += " (a port of \"Uart\" is left out: \"Uart485\", \"Uart422\" and \"Uart232\" are each looked up;"
-                 " the port keeps its defaults)";
-        r.findings.push_back({strFile, l.iLevel, l.strFn, t, pcCat != nullptr ? pcCat : Category(l.iLevel, t)});
-    }
-    void AddOwn(ProductReport &r, const std::string &strFile, int iLevel, const std::string &strText,
-                const char *pcCat) {
-        r.findings.push_back({strFile, iLevel, "devcap", strText, pcCat});
-    }
-    void FromStartup(ProductReport &r, const std::string &strIndex);
-    // Run one stage operation and take every message as a finding of strFile.
-    void Rerun(ProductReport &r, const std::string &strFile, int (*pfnStage)(), const char *pcNullMsg);
-    int IndexLedNum(const std::string &strIndexDev) const;
-
-    const Options &m_opts;
-    Session &m_s;
-};
-
-void Linter::FromStartup(ProductReport &r, const std::string &strIndex) {
-    std::vector<LogLine> log = m_s.InitLog();
-    // Where stage 3 begins: after the patch path, when stage 2 got through.
-    size_t ulEnd = log.size();
-    if (r.iRc == 0 || (r.pstStage != nullptr && r.pstStage->iNumber >= 3)) {
-        for (size_t i = 0; i < log.size(); ++i)
-            if (StartsWith(log[i].strText, "pcOutCapPath = ")) ulEnd = i + 1;
-    }
-    std::string strCur = strIndex;
-    for (size_t i = 0; i < ulEnd; ++i) {
-        const LogLine &l = log[i];
-        if (StartsWith(l.strText, "pcOutCapPath = ")) {
-            strCur = Rel(Trim(l.strText.substr(15)));
-            continue;
-        }
-        if (IsRoutine(l) || IsIdentity(l) || IsStageFailure(l)) continue;
-        std::string t = Trim(l.strText);
-        if (EndsWith(t, " PATH error!")) {
-            AddOwn(r, Rel(t.substr(0, t.size() - 12)), 3, "file missing", "file missing");
-            continue;
-        }
-        if (Contains(t, "cap_GetOneCapFilesPath para is invalid")) {
-            // An empty name: say which from the step's message that follows.
-            std::string strWhat = "a name";
-            for (size_t j = i + 1; j < log.size(); ++j) {
-                if (StartsWith(log[j].strText, "Init ") && Contains(log[j].strText, "Path Fail")) {
-                    strWhat = Trim(log[j].strText);
-                    break;
-                }
-            }
-            AddOwn(r, strIndex, 3, "empty name, so no path can be built (" + strWhat + ")", "missing name");
-            continue;
-        }
-        // Consequences of a missing or unreadable index, already reported.
-        if (StartsWith(t, "Init ") && Contains(t, "Path Fail")) continue;
-        if (t == "cap_GetHardwareJson fail!" || StartsWith(t, "Get Cap_path.json Folder")) continue;
-        if (t == "patch Json is Null.") {
-            AddOwn(r, strIndex, 3, "not JSON (or unreadable)", "not JSON");
-            continue;
-        }
-        Add(r, strCur, l);
-    }
-}
-
-void Linter::Rerun(ProductReport &r, const std::string &strFile, int (*pfnStage)(), const char *pcNullMsg) {
-    m_s.ClearLog();
-    pfnStage();
-    for (const LogLine &l : m_s.Log()) {
-        if (IsRoutine(l)) continue;
-        if (Trim(l.strText) == pcNullMsg) {
-            AddOwn(r, strFile, 3, "not JSON (or unreadable)", "not JSON");
-            continue;
-        }
-        Add(r, strFile, l);
-    }
-}
-
-// The LED count the index leaves behind: the board file's "LedInfo" is only
-// read while it is 0.
-int Linter::IndexLedNum(const std::string &strIndexDev) const {
-    json_object *pstRoot = json_object_from_file(HostPath(strIndexDev).c_str());
-    if (pstRoot == nullptr) return 0;
-    int iNum = 0;
-    if (json_object_is_type(pstRoot, json_type_object)) {
-        json_object_object_foreach(pstRoot, pcKey, pstVal) {
-            if (strcmp(pcKey, "LedInfo") != 0 || !json_object_is_type(pstVal, json_type_object)) continue;
-            iNum = 0;
-            json_object_object_foreach(pstVal, pcInner, pstInner) {
-                if (strcmp(pcInner, "LedNum") == 0 && json_object_is_type(pstInner, json_type_int))
-                    iNum = json_object_get_int(pstInner) & 0xffff;
-            }
-        }
-    }
-    json_object_put(pstRoot);
-    return iNum;
-}
-
-ProductReport Linter::Run(const std::string &strProduct) {
-    ProductReport r;
-    r.strName = strProduct;
-    CAP_SetDeviceNameOverride(strProduct.c_str());
-    r.iRc = m_s.Init();
-    r.pstStage = m_s.FailedStage();
-    std::string strIndexDev = "/usr/bin/" + strProduct + "/hardwareindex.json";
-    FromStartup(r, Rel(strIndexDev));
-
-    const DevCap stSaved = g_stDevCap;
-    // What the index said, as the library understood it.
-    if (r.pstStage == nullptr || r.pstStage->iNumber > 1) {
-        int iChannels = std::min<int>(g_pstSensorCap->usSensorNum, CAP_MAX_CHANNEL);
-        for (int i = 0; i < iChannels; ++i) {
-            std::string strCh = "channel " + std::to_string(i) + ": ";
-            const char *pcSensor = g_pstSensorCap->aacSensorName[i];
-            if (pcSensor[0] != '\0' && g_pstSensorCap->aeSensorType[i] == CAP_SENSOR_INVALID)
-                AddOwn(r, Rel(strIndexDev), 6, strCh + "sensor \"" + pcSensor + "\" is not a known sensor type",
-                       "word outside the vocabulary");
-            const char *pcLens = g_pstLensCap->aacLensName2[i][0] != '\0' ? g_pstLensCap->aacLensName2[i]
-                                                                           : g_pstLensCap->aacLensName[i];
-            if (pcLens[0] != '\0' && g_pstLensCap->aeLensType[i] == CAP_LENS_INVALID)
-                AddOwn(r, Rel(strIndexDev), 6, strCh + "lens \"" + pcLens + "\" is not a known lens type",
-                       "word outside the vocabulary");
-            const char *pcDist = g_pstLensCap->aacFixDistanceName[i];
-            if (pcDist[0] != '\0' && g_pstLensCap->aeFixDistance[i] == CAP_FIX_INVALID)
-                AddOwn(r, Rel(strIndexDev), 6,
-                       strCh + "fixed distance \"" + pcDist + "\" is not a known distance",
-                       "word outside the vocabulary");
-        }
-    }
-
-    // Stage 3: the board file, with the LED count the index left.
-    std::string strBoard = g_pstCapFiles->acBoardPath;
-    if (!strBoard.empty() && Exists(strBoard)) {
-        g_pstPatchCap->stLedInfo.usLedNum = static_cast<unsigned short>(IndexLedNum(strIndexDev));
-        Rerun(r, Rel(strBoard), cap_BoardCapInit, "Board Json is Null.");
-        g_stDevCap = stSaved;
-    }
-    // Stages 4 and 5: each sensor and lens file once, as channel 0 alone.
-    std::set<std::string> seen;
-    int iSensors = std::min<int>(stSaved.stSensorCap.usSensorNum, CAP_MAX_CHANNEL);
-    for (int i = 0; i < iSensors; ++i) {
-        std::string strPath = stSaved.stCapFiles.aacSensorPath[i];
-        if (strPath.empty() || !Exists(strPath) || !seen.insert(strPath).second) continue;
-        g_pstSensorCap->usSensorNum = 1;
-        memcpy(g_pstCapFiles->aacSensorPath[0], stSaved.stCapFiles.aacSensorPath[i], CAP_PATH_LEN);
-        g_pstSensorCap->aeSensorMode[0] = CAP_SENSOR_MODE_INVALID;
-        size_t ulBefore = r.findings.size();
-        Rerun(r, Rel(strPath), cap_SensorInitAll, "Sensor Json is Null.");
-        bool bNotJson = r.findings.size() > ulBefore && r.findings.back().strText == "not JSON (or unreadable)";
-        if (!bNotJson && g_pstSensorCap->aeSensorMode[0] == CAP_SENSOR_MODE_INVALID)
-            AddOwn(r, Rel(strPath), 6, "no known \"SensorMode\": the mode stays invalid (29)",
-                   "word outside the vocabulary");
-        g_stDevCap = stSaved;
-    }
-    int iLenses = std::min<int>(stSaved.stLensCap.usLensNum, CAP_MAX_CHANNEL);
-    for (int i = 0; i < iLenses; ++i) {
-        std::string strPath = stSaved.stCapFiles.aacLensPath[i];
-        if (strPath.empty() || !Exists(strPath) || !seen.insert(strPath).second) continue;
-        g_pstLensCap->usLensNum = 1;
-        memcpy(g_pstCapFiles->aacLensPath[0], stSaved.stCapFiles.aacLensPath[i], CAP_PATH_LEN);
-        g_pstLensCap->adFovAngle[0] = 0.0;
-        size_t ulBefore = r.findings.size();
-        Rerun(r, Rel(strPath), cap_LensInitAll, "Lens Cap is null.");
-        bool bNotJson = r.findings.size() > ulBefore && r.findings.back().strText == "not JSON (or unreadable)";
-        if (!bNotJson && g_pstLensCap->adFovAngle[0] == 0.0)
-            AddOwn(r, Rel(strPath), 6,
-                   "no \"FovAngle\" taken: it must be a number with a fraction, such as 90.0",
-                   "unknown key or wrong type");
-        g_stDevCap = stSaved;
-    }
-    // Stage 6: the patch file.
-    std::string strPatch = stSaved.stCapFiles.acPatchPath;
-    if (!strPatch.empty() && Exists(strPatch)) {
-        Rerun(r, Rel(strPatch), cap_PatchCapInit, "Patch Json is Null.");
-        g_stDevCap = stSaved;
-    }
-    CAP_SetDeviceNameOverride(nullptr);
-    return r;
-}
-
+// The product folders: the folders of ROOT/usr/bin holding an index.
 std::vector<std::string> ListProducts(const std::string &strRoot) {
-    std::string strBin = (strRoot == "/" ? "" : strRoot) + "/usr/bin";
     std::vector<std::string> names;
-    DIR *pDir = opendir(strBin.c_str());
-    if (pDir == nullptr) return names;
-    while (dirent *pEnt = readdir(pDir)) {
-        std::string n = pEnt->d_name;
-        if (n == "." || n == "..") continue;
-        struct stat st;
-        if (stat((strBin + "/" + n + "/hardwareindex.json").c_str(), &st) == 0 && S_ISREG(st.st_mode))
-            names.push_back(n);
-    }
-    closedir(pDir);
-    std::sort(names.begin(), names.end());
+    for (const std::string &n : lint::ListFolder(strRoot, "/usr/bin"))
+        if (IsFile(BinOf(strRoot) + "/" + n + "/hardwareindex.json")) names.push_back(n);
     return names;
 }
 
-bool TakeLintOption(const std::string &strWord, void *pUser) {
-    if (strWord != "--strict") return false;
-    *static_cast<bool *>(pUser) = true;
+// Turn checks on or off by a comma list of names (or "all").
+bool SetChecks(const std::string &strList, bool bOn, std::set<std::string> *pEnabled) {
+    size_t ulFrom = 0;
+    while (ulFrom <= strList.size()) {
+        size_t ulEnd = std::min(strList.find(',', ulFrom), strList.size());
+        const std::string strName = strList.substr(ulFrom, ulEnd - ulFrom);
+        ulFrom = ulEnd + 1;
+        std::vector<std::string> names;
+        if (strName == "all") {
+            for (const lint::CheckInfo &c : lint::Checks()) names.push_back(c.pcName);
+        } else if (lint::FindCheck(strName) != nullptr) {
+            names.push_back(strName);
+        } else {
+            std::vector<std::string> near;
+            for (const lint::CheckInfo &c : lint::Checks())
+                if (lint::EditDistance(strName, c.pcName, true) <= 2) near.push_back(c.pcName);
+            fprintf(stderr, "devcap lint: no check '%s'%s (devcap lint --list-checks lists them)\n", strName.c_str(),
+                    near.empty() ? "" : ("; did you mean " + lint::OrList(near, false) + "?").c_str());
+            return false;
+        }
+        for (const std::string &n : names) bOn ? (void)pEnabled->insert(n) : (void)pEnabled->erase(n);
+    }
     return true;
+}
+
+// Take lint's own options out of the words; the shared ones stay.
+bool TakeLintOptions(std::vector<std::string> &args, LintOptions *pOpts) {
+    std::vector<std::string> rest;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string &a = args[i];
+        if (a == "--") {
+            rest.insert(rest.end(), args.begin() + static_cast<long>(i), args.end());
+            break;
+        }
+        std::string strOpt = a.substr(0, a.find('='));
+        if (strOpt == "--enable" || strOpt == "--disable") {
+            std::string strVal;
+            if (strOpt.size() < a.size()) {
+                strVal = a.substr(strOpt.size() + 1);
+            } else if (i + 1 < args.size()) {
+                strVal = args[++i];
+            } else {
+                fprintf(stderr, "devcap: option %s needs a check name\n", a.c_str());
+                return false;
+            }
+            if (!SetChecks(strVal, strOpt == "--enable", &pOpts->enabled)) return false;
+        } else if (a == "--strict") {
+            pOpts->bStrict = true;
+        } else if (a == "--sarif") {
+            pOpts->bSarif = true;
+        } else if (a == "--list-checks") {
+            pOpts->bListChecks = true;
+        } else {
+            rest.push_back(a);
+        }
+    }
+    args = rest;
+    return true;
+}
+
+void ListChecks() {
+    for (const lint::CheckInfo &c : lint::Checks())
+        printf("%-18s %-8s %-4s %s\n", c.pcName, lint::SeverityName(c.enSeverity), c.bDefaultOn ? "on" : "off",
+               c.pcSummary);
+}
+
+// The products to check, or a usage mistake explained (false).
+bool ChooseProducts(const Options &opts, const std::vector<std::string> &named, std::vector<std::string> *pOut) {
+    const std::string strBin = BinOf(opts.strRoot);
+    if (!IsDir(opts.strRoot)) {
+        fprintf(stderr, "devcap lint: --root %s: no such directory\n", opts.strRoot.c_str());
+        return false;
+    }
+    const std::vector<std::string> all = ListProducts(opts.strRoot);
+    for (const std::string &p : named) {
+        if (!p.empty() && p.find('/') == std::string::npos && p != "." && p != ".." && IsDir(strBin + "/" + p)) {
+            pOut->push_back(p);
+            continue;
+        }
+        if (IsDir(p + "/usr/bin")) {
+            fprintf(stderr, "devcap lint: '%s' is a root file system (it holds usr/bin), not a product; "
+                            "did you mean devcap lint --root %s?\n", p.c_str(), p.c_str());
+            return false;
+        }
+        // The three closest names, if any is close.
+        std::vector<std::pair<size_t, std::string>> scored;
+        for (const std::string &n : all)
+            if (size_t ulDist = lint::EditDistance(p, n, true); ulDist <= std::max<size_t>(2, p.size() / 3))
+                scored.emplace_back(ulDist, n);
+        std::stable_sort(scored.begin(), scored.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+        std::vector<std::string> near;
+        for (size_t i = 0; i < scored.size() && i < 3; ++i) near.push_back(scored[i].second);
+        fprintf(stderr, "devcap lint: no product folder '%s' in %s%s\n", p.c_str(), strBin.c_str(),
+                near.empty() ? (all.empty() ? "" : (" (products there: " + lint::OrList(all, false, ", ") + ")").c_str())
+                             : ("; did you mean " + lint::OrList(near, false) + "?").c_str());
+        return false;
+    }
+    if (!named.empty()) return true;
+    *pOut = all;
+    if (!all.empty()) return true;
+    if (!IsDir(strBin))
+        fprintf(stderr, "devcap lint: %s holds no usr/bin: is --root the device's root file system?\n",
+                opts.strRoot.c_str());
+    else
+        fprintf(stderr, "devcap lint: no product folder (a folder holding hardwareindex.json) in %s\n", strBin.c_str());
+    return false;
 }
 
 }  // namespace
 
-int CmdLint(const std::vector<std::string> &args) {
+int CmdLint(const std::vector<std::string> &argsIn) {
+    std::vector<std::string> args = argsIn;
+    LintOptions lo;
     Options opts;
-    std::vector<std::string> rest;
-    bool bHelp = false, bStrict = false;
-    if (!ParseOptions(args, &opts, &rest, &bHelp, TakeLintOption, &bStrict)) return kExitUsage;
+    std::vector<std::string> named;
+    bool bHelp = false;
+    if (!TakeLintOptions(args, &lo) || !ParseOptions(args, &opts, &named, &bHelp)) return kExitUsage;
     if (bHelp) {
         fputs(kLintUsage, stdout);
+        return kExitOk;
+    }
+    if (lo.bListChecks) {
+        ListChecks();
         return kExitOk;
     }
     if (opts.bEquipment || opts.bDevice) {
         fprintf(stderr, "devcap lint: --equipment and --device do not apply: each product is checked by its own name\n");
         return kExitUsage;
     }
-    if (opts.strRoot.size() > 1 && opts.strRoot.back() == '/') opts.strRoot.pop_back();
-    std::vector<std::string> products = rest.empty() ? ListProducts(opts.strRoot) : rest;
-    if (products.empty()) {
-        fprintf(stderr, "devcap lint: no product folder (a folder holding hardwareindex.json) under %s/usr/bin\n",
-                opts.strRoot == "/" ? "" : opts.strRoot.c_str());
+    if (opts.bJson && lo.bSarif) {
+        fprintf(stderr, "devcap lint: --json and --sarif: choose one\n");
         return kExitUsage;
     }
-    for (const std::string &p : products) {
-        if (p.empty() || p.find('/') != std::string::npos || p == "." || p == "..") {
-            fprintf(stderr, "devcap lint: '%s' is not a product folder name\n", p.c_str());
-            return kExitUsage;
-        }
-    }
-    Session s(opts);
-    Linter linter(opts, s);
-    std::vector<ProductReport> reports;
-    for (const std::string &p : products) reports.push_back(linter.Run(p));
+    if (opts.strRoot.size() > 1 && opts.strRoot.back() == '/') opts.strRoot.pop_back();
+    std::vector<std::string> products;
+    if (!ChooseProducts(opts, named, &products)) return kExitUsage;
 
-    int iFailed = 0, iFindings = 0, iDirty = 0;
-    for (const ProductReport &r : reports) {
-        iFailed += r.iRc != 0;
-        iFindings += static_cast<int>(r.findings.size());
-        iDirty += !r.findings.empty();
-    }
-    if (opts.bJson) {
-        JsonOut out;
-        out.BeginObject();
-        out.String("root", opts.strRoot);
-        out.Bool("strict", bStrict);
-        out.BeginArray("products");
-        for (const ProductReport &r : reports) {
-            out.BeginObject();
-            out.String("product", r.strName);
-            out.BeginObject("startup");
-            out.Int("result", r.iRc);
-            if (r.pstStage != nullptr) {
-                out.Int("stage", r.pstStage->iNumber);
-                out.String("stageName", r.pstStage->pcWhat);
-            } else {
-                out.Null("stage");
-                out.Null("stageName");
-            }
-            out.EndObject();
-            out.Int("count", static_cast<long long>(r.findings.size()));
-            out.BeginArray("findings");
-            for (const Finding &f : r.findings) {
-                out.BeginObject();
-                out.String("file", f.strFile);
-                out.String("level", HOST_LevelName(f.iLevel));
-                out.String("category", f.pcCategory);
-                out.String("function", f.strFn);
-                out.String("message", f.strText);
-                out.EndObject();
-            }
-            out.EndArray();
-            out.EndObject();
-        }
-        out.EndArray();
-        out.BeginObject("summary");
-        out.Int("products", static_cast<long long>(reports.size()));
-        out.Int("failed", iFailed);
-        out.Int("withFindings", iDirty);
-        out.Int("findings", iFindings);
-        out.EndObject();
-        out.EndObject();
-        fputs(out.Text().c_str(), stdout);
-    } else {
-        for (const ProductReport &r : reports) {
-            if (r.iRc == 0) {
-                printf("%s: start-up ok\n", r.strName.c_str());
-            } else {
-                printf("%s: start-up FAILED", r.strName.c_str());
-                if (r.pstStage != nullptr) printf(" in stage %d (%s)", r.pstStage->iNumber, r.pstStage->pcWhat);
-                printf(", code %d\n", r.iRc);
-            }
-            for (const Finding &f : r.findings)
-                printf("%s: %s: %s: %s\n", r.strName.c_str(), f.strFile.c_str(), HOST_LevelName(f.iLevel),
-                       f.strText.c_str());
-            printf("%s: %zu finding%s\n\n", r.strName.c_str(), r.findings.size(), r.findings.size() == 1 ? "" : "s");
-        }
-        printf("%zu product%s checked, %d failed start-up, %d with findings, %d finding%s in all\n",
-               reports.size(), reports.size() == 1 ? "" : "s", iFailed, iDirty, iFindings,
-               iFindings == 1 ? "" : "s");
-    }
-    if (iFailed > 0 || (bStrict && iFindings > 0)) return kExitFail;
-    return kExitOk;
+    const lint::LintResult r = lint::Lint(opts, products, named.empty(), lo.enabled);
+    if (opts.bJson)
+        fputs(LintJson(r, opts.strRoot, lo.bStrict).c_str(), stdout);
+    else if (lo.bSarif)
+        fputs(LintSarif(r, opts.strRoot).c_str(), stdout);
+    else
+        PrintLintText(stdout, r);
+    const bool bFail = r.Count(lint::Severity::kError) > 0 || (lo.bStrict && r.Count(lint::Severity::kWarning) > 0);
+    return bFail ? kExitFail : kExitOk;
 }
 
 }  // namespace devcap_tool

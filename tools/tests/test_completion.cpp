@@ -42,7 +42,8 @@ using Words = std::vector<std::string>;
 
 TEST_F(CompletionTest, CommandsOptionsProductsAndQueries) {
     const std::string &e = kExamples;
-    const Words kProducts = {"IPC-B540-IR", "IPC-BOX-8M", "IPC-BROKEN-DEMO", "IPC-D240-F36", "IPC-PTZ-D420X"};
+    const Words kProducts = {"IPC-B540-IR",      "IPC-BOX-8M",   "IPC-BROKEN-DEMO",
+                             "IPC-BROKEN-NAMES", "IPC-D240-F36", "IPC-PTZ-D420X"};
     const struct {
         Args words;
         Words expected;
@@ -55,11 +56,11 @@ TEST_F(CompletionTest, CommandsOptionsProductsAndQueries) {
         // A command's options, from its help.
         {{"get", "--r"}, {"--raw", "--root"}},
         {{"get", "--l"}, {"--list"}},
-        {{"lint", "--s"}, {"--strict"}},
+        {{"lint", "--st"}, {"--strict"}},
         {{"dump", "--e"}, {"--emmc", "--equipment"}},
         // Products under --root, for --device and lint's products.
         {{"dump", "--root", e, "--device", ""}, kProducts},
-        {{"get", "--root=" + e, "--device", "IPC-B"}, {"IPC-B540-IR", "IPC-BOX-8M", "IPC-BROKEN-DEMO"}},
+        {{"get", "--root=" + e, "--device", "IPC-B"}, {"IPC-B540-IR", "IPC-BOX-8M", "IPC-BROKEN-DEMO", "IPC-BROKEN-NAMES"}},
         {{"lint", "--root", e, "--strict", "IPC-P"}, {"IPC-PTZ-D420X"}},
         {{"--root", e, "lint", "IPC-BOX-8M", "IPC-D"}, {"IPC-D240-F36"}},
         // Query names for get's first word, nothing for its arguments.

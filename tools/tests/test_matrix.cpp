@@ -28,6 +28,7 @@ TEST_F(MatrixTest, RowsAndColumnsAsCsvAndMarkdown) {
               "IPC-B540-IR,ok,no,1\n"
               "IPC-BOX-8M,ok,no,2\n"
               "IPC-BROKEN-DEMO,\"FAILED in stage 6 (patch file), code -1\",no,1\n"
+              "IPC-BROKEN-NAMES,\"FAILED in stage 2 (capability file paths), code -1\",no,0\n"
               "IPC-D240-F36,ok,no,0\n"
               "IPC-PTZ-D420X,ok,yes,1\n");
     r = Run(With(kWiperAndRs485, {"IPC-PTZ-D420X", "IPC-B540-IR"}));  // Markdown by default; named products
@@ -67,7 +68,7 @@ TEST_F(MatrixTest, EveryAnswerIsDumpsAnswer) {
     Json doc(r.strOut);
     ASSERT_NE(doc.p, nullptr) << r.strOut;
     json_object *pColumns = At(doc.p, {"columns"}), *pProducts = At(doc.p, {"products"});
-    ASSERT_EQ(json_object_array_length(pProducts), 5u);
+    ASSERT_EQ(json_object_array_length(pProducts), 6u);
     EXPECT_GT(json_object_array_length(pColumns), 300u);
     for (size_t i = 0; i < json_object_array_length(pProducts); ++i) {
         json_object *pRow = json_object_array_get_idx(pProducts, i);
@@ -217,8 +218,8 @@ TEST_F(MatrixTest, HtmlPageLoadsAndFiltersInABrowser) {
     Json probe(strDom.substr(ulAt, strDom.find("</pre>", ulAt) - ulAt));
     ASSERT_NE(probe.p, nullptr) << strDom.substr(ulAt, 2000);
 
-    const std::vector<std::string> kAll = {"IPC-B540-IR", "IPC-BOX-8M", "IPC-BROKEN-DEMO", "IPC-D240-F36",
-                                           "IPC-PTZ-D420X"};
+    const std::vector<std::string> kAll = {"IPC-B540-IR", "IPC-BOX-8M", "IPC-BROKEN-DEMO", "IPC-BROKEN-NAMES",
+                                           "IPC-D240-F36", "IPC-PTZ-D420X"};
     std::vector<std::string> columns = {"product", "start-up", "IsWiperSupport", "Uart485Num"};
     for (int i = 0; i < 8; ++i) columns.push_back("AlarmInWithGpio(" + std::to_string(i) + ")");
     columns.push_back("CameraType");
@@ -237,7 +238,7 @@ TEST_F(MatrixTest, HtmlPageLoadsAndFiltersInABrowser) {
     // Among the products that start up, no alarm input sits on slots 4 to 7.
     columns.erase(columns.begin() + 8, columns.begin() + 12);
     EXPECT_EQ(Names(At(probe.p, {"differ"})), columns);
-    EXPECT_EQ(Str(At(probe.p, {"status"})), "4 of 5 rows, 7 of 11 columns shown");
+    EXPECT_EQ(Str(At(probe.p, {"status"})), "4 of 6 rows, 7 of 11 columns shown");
 }
 
 }  // namespace

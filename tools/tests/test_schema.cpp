@@ -82,6 +82,8 @@ TEST_F(SchemaTest, ValidatorAcceptsTheProductsAndFindsThePlantedMistakes) {
         {kIndex, "/ISP_INFO/0"},  // "focus"
         {kIndex, "/ISP_INFO/0/sensor"},
         {kIndex, "/ISP_INFO/0/lens"},
+        {kIndex, "/LedInfo/LedNum"},
+        {"usr/bin/IPC-BROKEN-NAMES/hardwareindex.json", "(not JSON)"},  // a comment, a trailing comma
         {kBoard, ""},  // "Colour"
         {kBoard, "/CameraType"},
         {kBoard, "/RamSize"},
@@ -98,6 +100,7 @@ TEST_F(SchemaTest, ValidatorAcceptsTheProductsAndFindsThePlantedMistakes) {
         {kBoard, "/PTZ/FanGpioCtl"},
         {kBoard, "/PTZ/FanCtlType"},
         {"usr/bin/hardware/sensor/imx999/cap_sensor.json", "/SensorMode"},
+        {"usr/bin/hardware/sensor/os04a10/cap_sensor.json", ""},  // no "SensorMode"
         {"usr/bin/hardware/lens/df033/cap_lens.json", ""},  // "Zoom"
     };
     // Every other file, of the four products and the reference, validates.

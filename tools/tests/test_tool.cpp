@@ -1,5 +1,6 @@
 // The devcap tool as its users meet it: exit statuses, output that parses,
-// every query reachable by name, and lint finding what was planted.
+// every query reachable by name.
+#include "platform/messages.h"
 #include "tool_test.h"
 
 namespace {
@@ -16,18 +17,12 @@ TEST_F(ToolTest, ExitStatuses) {
         std::string strOut, strErr;  // parts the streams must hold
     } aCases[] = {
         {{"dump", "--root", kExamples, "--device", "IPC-BROKEN-DEMO"}, 1, "", "stage 6 (patch file), code -1"},
-        {{"dump", "--root", kExamples, "--device", "IPC-BROKEN-DEMO"}, 1, "", "Patch Json is Null."},
+        {{"dump", "--root", kExamples, "--device", "IPC-BROKEN-DEMO"}, 1, "", LibraryText(cap::msg::kPatchNotJson)},
         {{"dump", "--root", m_strTmp + "/empty"}, 1, "", "stage 1 (hardware index)"},
         {{"get", "--root", m_strTmp + "/empty", "CameraType"}, 1, "", "stage 1 (hardware index)"},
         {{"get", "--root", kExamples, "--device", "IPC-BOX-8M", "Uart485DeviceNode", "4"}, 1, "", "(-4)"},
         {{"get", "--root", kExamples, "--device", "IPC-BOX-8M", "AlarmInWithGpio", "-1"}, 1, "", "(-4)"},
         {{"get", "AlarmInWithGpo", "1"}, 2, "", "unknown query 'AlarmInWithGpo'"},
-        {{"lint", "--root", kExamples, "IPC-BROKEN-DEMO"}, 1, "", ""},
-        {{"lint", "--root", kExamples, "IPC-PTZ-D420X", "IPC-BOX-8M"}, 0, "", ""},
-        {{"lint", "--strict", "--root", kExamples, "IPC-PTZ-D420X", "IPC-BOX-8M"}, 0, "", ""},
-        {{"lint", "--root", Root(), "NOPE"}, 1, "", ""},  // a named product without a folder
-        {{"lint", "--root", m_strTmp + "/empty"}, 2, "", ""},
-        {{"lint", "--root", Root(), "a/b"}, 2, "", ""},
         {{}, 2, "", ""},
     };
     for (const auto &c : aCases) {
@@ -128,7 +123,7 @@ TEST_F(ToolTest, GetAnswersOneQueryOnOneLine) {
     // -v echoes the library's log on stderr.
     r = Run({"dump", "-v", "--root", Root()});
     EXPECT_EQ(r.iStatus, 0);
-    EXPECT_TRUE(Has(r.strErr, "pcOutCapPath = /usr/bin/P1/cap_patch.json")) << r.strErr;
+    EXPECT_TRUE(Has(r.strErr, LibraryText(cap::msg::kCapPath, "/usr/bin/P1/cap_patch.json"))) << r.strErr;
     EXPECT_EQ(Run({"dump", "--root", Root()}).strErr, "");
 }
 
@@ -151,93 +146,6 @@ TEST_F(ToolTest, EveryExportedQueryIsListed) {
     }
     EXPECT_GT(iQueries, 150);
     EXPECT_EQ(static_cast<int>(listed.size()), iQueries);
-}
-
-// ---- lint ------------------------------------------------------------
-
-TEST_F(ToolTest, LintFindsWhatWasPlantedInTheBrokenProduct) {
-    Result r = Run({"lint", "--json", "--root", kExamples});
-    EXPECT_EQ(r.iStatus, 1) << r.strErr;
-    Json doc(r.strOut);
-    ASSERT_NE(doc.p, nullptr) << r.strOut;
-    json_object *pProducts = At(doc.p, {"products"});
-    ASSERT_TRUE(json_object_is_type(pProducts, json_type_array));
-    std::vector<std::string> all;  // "file|message" of the broken product
-    for (size_t i = 0; i < json_object_array_length(pProducts); ++i) {
-        json_object *p = json_object_array_get_idx(pProducts, i), *pFindings = At(p, {"findings"});
-        const bool bBroken = Str(At(p, {"product"})) == "IPC-BROKEN-DEMO";
-        EXPECT_EQ(Int(At(p, {"startup", "result"})), bBroken ? -1 : 0) << Str(At(p, {"product"}));
-        if (bBroken) {
-            EXPECT_EQ(Int(At(p, {"startup", "stage"})), 6);
-        }
-        EXPECT_EQ(Int(At(p, {"count"})), static_cast<int>(json_object_array_length(pFindings)));
-        EXPECT_EQ(json_object_array_length(pFindings) > 0, bBroken) << Str(At(p, {"product"}));
-        for (size_t j = 0; bBroken && j < json_object_array_length(pFindings); ++j) {
-            json_object *f = json_object_array_get_idx(pFindings, j);
-            all.push_back(Str(At(f, {"file"})) + "|" + Str(At(f, {"message"})));
-        }
-    }
-    EXPECT_EQ(Int(At(doc.p, {"summary", "failed"})), 1);
-    const std::string idx = "IPC-BROKEN-DEMO/hardwareindex.json", board = "hardware/board/broken-board/cap_board.json";
-    const std::pair<std::string, const char *> aPlanted[] = {
-        // Wrong types, unknown keys and words, cut texts, overlong arrays.
-        {idx, "key=version is invalid in string type"}, {idx, "key=Vendor is invalid in string type"},
-        {idx, "key=Revision is invalid in int type"},   {idx, "key = focus is invalid in string type"},
-        {idx, "3.6mm-wide-angle size = 16 is overflow of 12"},
-        {idx, "sensor \"imx999\" is not a known sensor type"},
-        {board, "pcVal=Turret"},  {board, "key=RamSize is not in String part"},
-        {board, "cap_MatchMemWidth para:24 is invalid"}, {board, "key=Colour is not in String part"},
-        {board, "AlarmInWithGpio"}, {board, "LensPinsA"}, {board, "ttyUSB-rs485-bus size = 16 is overflow of 10"},
-        {board, "key Speed is not invalid in UART"}, {board, "pcJsonVal = pcie"},
-        {board, "wlan0-external size = 14 is overflow of 10"}, {board, "key MicInSup is not in stAudio int type"},
-        {board, "not int type:key=FanGpioCtl"},          {"hardware/sensor/imx999/cap_sensor.json", "SensorMode"},
-        {"hardware/lens/df033/cap_lens.json", "key=Zoom"}, {"hardware/lens/df033/cap_lens.json", "FovAngle"},
-        {"IPC-BROKEN-DEMO/cap_patch.json", "not JSON"},
-    };
-    for (const auto &[strFile, pcPart] : aPlanted) {
-        bool bFound = false;
-        for (const std::string &s : all) bFound |= s.rfind(strFile + "|", 0) == 0 && Has(s, pcPart);
-        EXPECT_TRUE(bFound) << strFile << ": " << pcPart;
-    }
-    for (const std::string &s : all) EXPECT_FALSE(Has(s, "pcOutCapPath") || Has(s, ",val=")) << s;  // routine
-}
-
-TEST_F(ToolTest, LintTextAndOwnTrees) {
-    Result r = Run({"lint", "--root", kExamples, "IPC-BROKEN-DEMO"});
-    EXPECT_TRUE(Has(r.strOut, "IPC-BROKEN-DEMO: hardware/board/broken-board/cap_board.json: info: "
-                              "cap_MatchCameraType para is invalid:pcVal=Turret !\n")) << r.strOut;
-    EXPECT_TRUE(Has(r.strOut, "IPC-BROKEN-DEMO: start-up FAILED in stage 6 (patch file), code -1\n"));
-
-    // A finding without a start-up failure: clean exit, unless --strict.
-    WriteProduct("P1");
-    Write("/usr/bin/hardware/board/B1/cap_board.json", R"({"CameraType": "Box", "Paint": "red"})");
-    r = Run({"lint", "--root", Root()});
-    EXPECT_EQ(r.iStatus, 0) << r.strOut;
-    EXPECT_TRUE(Has(r.strOut, "P1: hardware/board/B1/cap_board.json: info: key=Paint is not in String part."));
-    EXPECT_EQ(Run({"lint", "--root", Root(), "--strict"}).iStatus, 1);
-
-    // The index's LED count makes the library skip the board's "LedInfo": no
-    // finding of it then.
-    const std::string strIndex = R"({"board": "B1", "ISP_INFO": [{"sensor": "imx327", "lens": "fixed"}])";
-    Write("/usr/bin/hardware/board/B1/cap_board.json", R"({"LedInfo": {"LedNum": 1, "Bogus": [1]}})");
-    Write("/usr/bin/P1/hardwareindex.json", strIndex + R"(, "LedInfo": {"LedNum": 1}})");
-    EXPECT_FALSE(Has(Run({"lint", "--root", Root()}).strOut, "Bogus"));
-    Write("/usr/bin/P1/hardwareindex.json", strIndex + "}");
-    EXPECT_TRUE(Has(Run({"lint", "--root", Root()}).strOut, "key is invalid.key=Bogus"));
-
-    // A missing file is named; the board file was still read.
-    (void)!system(("rm " + Quote(Root() + "/usr/bin/hardware/sensor/imx327/cap_sensor.json")).c_str());
-    Write("/usr/bin/hardware/board/B1/cap_board.json", "{}");
-    r = Run({"lint", "--json", "--root", Root()});
-    EXPECT_EQ(r.iStatus, 1);
-    Json doc(r.strOut);
-    ASSERT_NE(doc.p, nullptr);
-    json_object *p = json_object_array_get_idx(At(doc.p, {"products"}), 0);
-    EXPECT_EQ(Int(At(p, {"startup", "stage"})), 2);
-    EXPECT_EQ(Int(At(p, {"count"})), 1);
-    json_object *f = json_object_array_get_idx(At(p, {"findings"}), 0);
-    EXPECT_EQ(Str(At(f, {"file"})), "hardware/sensor/imx327/cap_sensor.json");
-    EXPECT_EQ(Str(At(f, {"message"})), "file missing");
 }
 
 }  // namespace

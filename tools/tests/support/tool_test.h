@@ -39,6 +39,14 @@ inline std::string Quote(const std::string &s) {
 
 inline bool Has(const std::string &text, const std::string &part) { return text.find(part) != std::string::npos; }
 
+// A message of the library (a constant of platform/messages.h) as a log
+// line shows it: its %s filled, without its trailing newline.
+inline std::string LibraryText(std::string strFormat, const std::string &strArg = "") {
+    if (size_t ul = strFormat.find("%s"); ul != std::string::npos) strFormat.replace(ul, 2, strArg);
+    if (!strFormat.empty() && strFormat.back() == '\n') strFormat.pop_back();
+    return strFormat;
+}
+
 // Owns a parsed document; At walks its members.
 struct Json {
     explicit Json(const std::string &s) : p(json_tokener_parse(s.c_str())) {}

@@ -1,0 +1,135 @@
+// gpio-reuse: one GPIO line given to two functions of a product, over the
+// GPIO lines the device takes from the board file and the patch file (and
+// from the one "LedInfo" it keeps).
+#include <map>
+#include <set>
+
+#include "checks/model_walk.h"
+
+namespace devcap_tool::lint {
+
+namespace {
+
+// The keys whose integers are GPIO line numbers, wherever they stand.
+const char *const kGpioKeys[] = {
+    "ResetGpio",        "AlarmInWithGpio", "AlarmOutWithGpio", "HWVersionWithGPIO", "LensPinsA",
+    "LensPinsB",        "DirectionGpio",   "GpioCtl",          "MicLineSiwtchGpio", "INTGpio",
+    "DriverBoardReset", "AlarmBoardReset", "WiperBoardReset",  "FanGpioCtl",        "HeatGpioCtl",
+    "GlassHeatGpio",    "LedGpioCtl",      "PatchIrcutCtl",
+};
+
+bool IsGpioKey(std::string_view strKey) {
+    for (const char *pc : kGpioKeys)
+        if (strKey == pc) return true;
+    return false;
+}
+
+// The model's forms of the GPIO keys' integers (values, elements, elements
+// of rows), wherever the keys stand: what a judgement of a GPIO line has.
+class GpioForms {
+public:
+    GpioForms() {
+        for (const model::FileModel &f : model::Files()) Walk(*f.pTop);
+    }
+    bool Has(const model::Value *pForm) const { return m_forms.count(pForm) > 0; }
+
+private:
+    void Walk(const model::Object &o) {
+        if (!m_objects.insert(&o).second) return;
+        for (const model::Key *k : model::Keys(o)) {
+            for (const model::Value *v : model::Forms(*k)) {
+                if (IsGpioKey(k->pcName)) Integers(*v);
+                if (v->pObject != nullptr) Walk(*v->pObject);
+            }
+        }
+    }
+    void Integers(const model::Value &v) {
+        if (v.eJson == model::kInt) m_forms.insert(&v);
+        if (v.pElem != nullptr) Integers(*v.pElem);
+    }
+
+    std::set<const model::Object *> m_objects;
+    std::set<const model::Value *> m_forms;
+};
+
+// A GPIO line and where it is given; the texts are views of the file's
+// judgements.
+struct Use {
+    long long llGpio;
+    std::string_view strKey;   // the key that gives it: "LensPinsA", "PTZ/FanGpioCtl"
+    std::string_view strPath;  // the value: "LensPinsA/3"
+    const CapFile *pFile;
+    Pos stPos;
+};
+
+// The GPIO lines the device takes from a file, as the model judged its
+// values (so slots beyond a field's are not counted); its "LedInfo" only
+// where it is the one the device keeps.
+void Collect(const CapFile &file, bool bLedInfo, std::vector<Use> &uses) {
+    static const GpioForms s_gpio;
+    for (const model::Judgement<JsonValue> &j : file.judgements) {
+        const JsonValue *pNode = j.pNode;
+        if (!s_gpio.Has(j.pValue) || pNode == nullptr || !pNode->Is(JsonKind::kInt) || pNode->llVal < 0 ||
+            j.eVerdict == model::Verdict::kIgnored)
+            continue;
+        if (!bLedInfo && j.strPath.rfind("LedInfo/", 0) == 0) continue;
+        // The key: the path without the indices at its end.
+        std::string_view strKey = j.strPath;
+        for (size_t ul = strKey.rfind('/');
+             ul != std::string_view::npos && strKey.find_first_not_of("0123456789", ul + 1) == std::string_view::npos;
+             ul = strKey.rfind('/'))
+            strKey = strKey.substr(0, ul);
+        uses.push_back({pNode->llVal, strKey, j.strPath, &file, pNode->stPos});
+    }
+}
+
+bool HasLedInfo(const CapFile *pFile) {
+    return pFile != nullptr && pFile->json.bDeviceReads && pFile->json.root.Find("LedInfo") != nullptr;
+}
+
+}  // namespace
+
+void CheckGpioReuse(const Product &p, FindingSink &sink) {
+    if (p.pBoard == nullptr || !p.pBoard->json.bDeviceReads || !p.pBoard->json.root.Is(JsonKind::kObject)) return;
+    // The last "LedInfo" read replaces any earlier one whole.
+    const CapFile *pLed = HasLedInfo(p.pPatch)                        ? p.pPatch
+                          : HasLedInfo(p.pBoard) && !p.bIndexLedCount ? p.pBoard
+                          : HasLedInfo(p.pIndex)                      ? p.pIndex
+                                                                      : nullptr;
+    std::vector<Use> uses;
+    if (pLed == p.pIndex) Collect(*p.pIndex, true, uses);
+    Collect(*p.pBoard, pLed == p.pBoard, uses);
+    if (p.pPatch != nullptr && p.pPatch->json.bDeviceReads) {
+        // The patch's IR-cut control rows replace the board's, row by row.
+        const JsonValue *pRows = p.pPatch->json.root.Find("PatchIrcutCtl");
+        for (size_t i = 0; pRows != nullptr && i < pRows->items.size(); ++i) {
+            if (!pRows->items[i].Is(JsonKind::kArray)) continue;
+            const std::string strRow = "Ircut/GpioCtl/" + std::to_string(i) + "/";
+            std::erase_if(uses, [&](const Use &u) { return u.strPath.rfind(strRow, 0) == 0; });
+        }
+        Collect(*p.pPatch, pLed == p.pPatch, uses);
+    }
+    // One finding for each pair of keys that share lines, at the first line
+    // given twice.
+    std::map<long long, const Use *> first;
+    std::map<std::pair<std::string_view, std::string_view>, std::vector<const Use *>> shared;
+    for (const Use &u : uses) {
+        auto [it, bNew] = first.try_emplace(u.llGpio, &u);
+        if (!bNew) shared[{u.strKey, it->second->strKey}].push_back(&u);
+    }
+    for (const auto &[keys, dups] : shared) {
+        const Use &u = *dups.front();
+        const Use &f = *first[u.llGpio];
+        std::vector<std::string> lines;
+        for (const Use *pu : dups) lines.push_back(std::to_string(pu->llGpio));
+        const bool bOne = lines.size() == 1;
+        const std::string strWhere = f.pFile == u.pFile ? "line " + std::to_string(f.stPos.iLine)
+                                                        : f.pFile->strRel + ":" + std::to_string(f.stPos.iLine);
+        sink.Add(check::kGpioReuse, u.pFile->strRel, u.stPos, std::string(u.strPath),
+                 std::string(bOne ? "GPIO line " : "GPIO lines ") + OrList(lines, false, " and ") + " of " +
+                     Quoted(std::string(keys.first)) + " " + (bOne ? "is" : "are") + " already given to " +
+                     Quoted(std::string(keys.second)) + " (" + strWhere + "); one line cannot serve both");
+    }
+}
+
+}  // namespace devcap_tool::lint

@@ -1,0 +1,419 @@
+// The strict reader: rapidjson, allowed comments and trailing commas so that
+// it reads every file the device reads in the common case, fed through a
+// stream that keeps the position of each token and notes the comments and
+// trailing commas it passes. A file rapidjson refuses is asked of json-c:
+// when the device reads it all the same, lint checks json-c's tree, with
+// positions found by looking its keys up in the text.
+#include "checks/json_reader.h"
+
+#include <json-c/json.h>
+#include <rapidjson/error/en.h>
+#include <rapidjson/reader.h>
+#include <errno.h>
+#include <fcntl.h>
+#include <stdint.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+
+namespace devcap_tool::lint {
+
+namespace {
+
+// json-c's default nesting limit: a deeper file is not read.
+constexpr int kJsonCDepth = 32;
+
+// Position of the character at byte ulOffset.
+Pos PosAt(std::string_view s, size_t ulOffset) {
+    Pos p;
+    for (size_t i = 0; i < ulOffset && i < s.size(); ++i) {
+        if (s[i] == '\n') {
+            ++p.iLine;
+            p.iColumn = 1;
+        } else if ((static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) {
+            ++p.iColumn;
+        }
+    }
+    return p;
+}
+
+// A rapidjson input stream over the text that follows the lexical state of
+// JSON with comments, so that it knows where each token began, and which
+// comments and trailing commas it passed.
+class TrackingStream {
+public:
+    using Ch = char;
+    TrackingStream(std::string_view s, std::vector<JsonLeniency> &leniencies)
+        : m_s(s), m_leniencies(leniencies) {}
+
+    Ch Peek() const { return m_ul < m_s.size() ? m_s[m_ul] : '\0'; }
+    Ch Take() {
+        if (m_ul >= m_s.size()) return '\0';
+        const char c = m_s[m_ul++];
+        Lex(c);
+        if (c == '\n') {
+            ++m_stNext.iLine;
+            m_stNext.iColumn = 1;
+        } else if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) {
+            ++m_stNext.iColumn;
+        }
+        return c;
+    }
+    size_t Tell() const { return m_ul; }
+    // Only insitu parsing writes to the stream.
+    Ch *PutBegin() { return nullptr; }
+    void Put(Ch) {}
+    void Flush() {}
+    size_t PutEnd(Ch *) { return 0; }
+
+    // Where the token last begun (a value, a key, a bracket) starts.
+    Pos TokenStart() const { return m_stToken; }
+    // Where the character Peek() shows stands.
+    Pos NextPos() const { return m_stNext; }
+    bool SawComment() const { return m_bComment; }
+
+private:
+    enum class State { kCode, kSlash, kString, kEscape, kLineComment, kBlockComment, kBlockStar };
+
+    void Lex(char c) {
+        const Pos here = m_stNext;
+        switch (m_enState) {
+            case State::kString:
+                if (c == '\\') m_enState = State::kEscape;
+                else if (c == '"') EndToken('"');
+                return;
+            case State::kEscape: m_enState = State::kString; return;
+            case State::kLineComment:
+                if (c == '\n') m_enState = State::kCode, m_bSeparated = true;
+                return;
+            case State::kBlockComment:
+                if (c == '*') m_enState = State::kBlockStar;
+                return;
+            case State::kBlockStar:
+                if (c == '/') m_enState = State::kCode, m_bSeparated = true;
+                else if (c != '*') m_enState = State::kBlockComment;
+                return;
+            case State::kSlash:
+                if (c == '/' || c == '*') {
+                    m_leniencies.push_back({JsonLeniency::Kind::kComment, m_stSlash, "", {}});
+                    m_bComment = true;
+                    m_enState = c == '/' ? State::kLineComment : State::kBlockComment;
+                    return;
+                }
+                m_enState = State::kCode;
+                break;
+            case State::kCode: break;
+        }
+        switch (c) {
+            case ' ': case '\t': case '\r': case '\n': m_bSeparated = true; return;
+            case '/': m_enState = State::kSlash, m_stSlash = here; return;
+            case '"':
+                m_stToken = here;
+                m_enState = State::kString;
+                return;
+            case '}': case ']':
+                if (m_cLast == ',')
+                    m_leniencies.push_back({JsonLeniency::Kind::kTrailingComma, m_stComma, "", {}});
+                [[fallthrough]];
+            case '{': case '[': case ',': case ':':
+                m_stToken = here;
+                if (c == ',') m_stComma = here;
+                EndToken(c);
+                return;
+            default:
+                if (m_bSeparated) m_stToken = here;
+                m_bSeparated = false;
+                m_cLast = c;
+                return;
+        }
+    }
+    void EndToken(char c) {
+        m_enState = State::kCode;
+        m_bSeparated = true;
+        m_cLast = c;
+    }
+
+    std::string_view m_s;
+    std::vector<JsonLeniency> &m_leniencies;
+    size_t m_ul = 0;
+    Pos m_stNext, m_stToken, m_stSlash, m_stComma;
+    State m_enState = State::kCode;
+    bool m_bSeparated = true;
+    bool m_bComment = false;
+    char m_cLast = '\0';
+};
+
+// An integer as json-c holds it: 64 bits, saturated.
+long long SaturatedInt(const std::string &strNum) {
+    errno = 0;
+    long long ll = strtoll(strNum.c_str(), nullptr, 10);
+    return ll;  // strtoll saturates at the 64-bit limits, as json-c does
+}
+
+bool IsIntegerText(const std::string &s) { return s.find_first_of(".eE") == std::string::npos; }
+
+// Builds the tree from rapidjson's events.
+class TreeBuilder : public rapidjson::BaseReaderHandler<rapidjson::UTF8<>, TreeBuilder> {
+public:
+    TreeBuilder(JsonFile &file, TrackingStream &stream) : m_file(file), m_stream(stream) {}
+
+    bool Null() { return Add(JsonKind::kNull); }
+    bool Bool(bool b) {
+        Add(JsonKind::kBool);
+        m_pLast->bVal = b;
+        return true;
+    }
+    bool RawNumber(const char *pc, rapidjson::SizeType n, bool) {
+        std::string s(pc, n);
+        if (IsIntegerText(s)) {
+            Add(JsonKind::kInt);
+            m_pLast->llVal = SaturatedInt(s);
+        } else {
+            Add(JsonKind::kDouble);
+            m_pLast->dVal = strtod(s.c_str(), nullptr);
+        }
+        m_pLast->strText = std::move(s);
+        return true;
+    }
+    bool String(const char *pc, rapidjson::SizeType n, bool) {
+        Add(JsonKind::kString);
+        m_pLast->strText.assign(pc, n);
+        return true;
+    }
+    bool StartObject() { return Open(JsonKind::kObject); }
+    bool Key(const char *pc, rapidjson::SizeType n, bool) {
+        m_strKey.assign(pc, n);
+        m_stKeyPos = m_stream.TokenStart();
+        return true;
+    }
+    bool EndObject(rapidjson::SizeType) { return Close(); }
+    bool StartArray() { return Open(JsonKind::kArray); }
+    bool EndArray(rapidjson::SizeType) { return Close(); }
+
+    int MaxDepth() const { return m_iMaxDepth; }
+
+private:
+    bool Add(JsonKind enKind) {
+        JsonValue v;
+        v.enKind = enKind;
+        v.stPos = m_stream.TokenStart();
+        if (m_stack.empty()) {
+            m_file.root = std::move(v);
+            m_pLast = &m_file.root;
+            return true;
+        }
+        JsonValue &parent = *m_stack.back();
+        if (parent.Is(JsonKind::kArray)) {
+            parent.items.push_back(std::move(v));
+            m_pLast = &parent.items.back();
+            return true;
+        }
+        // A key given again keeps its first place and takes the new value.
+        for (JsonMember &m : parent.members) {
+            if (m.strKey != m_strKey) continue;
+            m_file.leniencies.push_back({JsonLeniency::Kind::kDuplicateKey, m_stKeyPos, m_strKey, m.stKeyPos});
+            m.stKeyPos = m_stKeyPos;
+            m.value = std::move(v);
+            m_pLast = &m.value;
+            return true;
+        }
+        parent.members.push_back({m_strKey, m_stKeyPos, std::move(v)});
+        m_pLast = &parent.members.back().value;
+        return true;
+    }
+    bool Open(JsonKind enKind) {
+        Add(enKind);
+        // The iterative parser reports a bracket before it takes it.
+        const char c = m_stream.Peek();
+        if (c == '{' || c == '[') m_pLast->stPos = m_stream.NextPos();
+        m_stack.push_back(m_pLast);
+        if (static_cast<int>(m_stack.size()) > m_iMaxDepth) m_iMaxDepth = static_cast<int>(m_stack.size());
+        return true;
+    }
+    bool Close() {
+        m_stack.pop_back();
+        return true;
+    }
+
+    JsonFile &m_file;
+    TrackingStream &m_stream;
+    std::vector<JsonValue *> m_stack;
+    JsonValue *m_pLast = nullptr;
+    std::string m_strKey;
+    Pos m_stKeyPos;
+    int m_iMaxDepth = 0;
+};
+
+// json-c's tree as lint's, each key placed where it is next found in the
+// text after the previous one (json-c keeps no positions).
+class JsonCTree {
+public:
+    explicit JsonCTree(std::string_view s) : m_s(s) {}
+
+    JsonValue Convert(json_object *o, Pos stPos) {
+        JsonValue v;
+        v.stPos = stPos;
+        switch (json_object_get_type(o)) {
+            case json_type_null: v.enKind = JsonKind::kNull; break;
+            case json_type_boolean:
+                v.enKind = JsonKind::kBool;
+                v.bVal = json_object_get_boolean(o) != 0;
+                break;
+            case json_type_int:
+                v.enKind = JsonKind::kInt;
+                v.llVal = json_object_get_int64(o);
+                v.strText = json_object_to_json_string(o);
+                break;
+            case json_type_double:
+                v.enKind = JsonKind::kDouble;
+                v.dVal = json_object_get_double(o);
+                v.strText = json_object_to_json_string(o);
+                break;
+            case json_type_string:
+                v.enKind = JsonKind::kString;
+                v.strText.assign(json_object_get_string(o), static_cast<size_t>(json_object_get_string_len(o)));
+                break;
+            case json_type_array:
+                v.enKind = JsonKind::kArray;
+                for (size_t i = 0; i < json_object_array_length(o); ++i)
+                    v.items.push_back(Convert(json_object_array_get_idx(o, i), stPos));
+                break;
+            case json_type_object:
+                v.enKind = JsonKind::kObject;
+                json_object_object_foreach(o, pcKey, pVal) {
+                    Pos stKey = FindKey(pcKey, stPos);
+                    v.members.push_back({pcKey, stKey, Convert(pVal, stKey)});
+                }
+                break;
+        }
+        return v;
+    }
+
+private:
+    Pos FindKey(const std::string &strKey, Pos stFallback) {
+        for (const char cQuote : {'"', '\''}) {
+            std::string strQuoted = cQuote + strKey + cQuote;
+            size_t ul = m_s.find(strQuoted, m_ulCursor);
+            if (ul == std::string_view::npos) continue;
+            m_ulCursor = ul + strQuoted.size();
+            return PosAt(m_s, ul);
+        }
+        return stFallback;
+    }
+
+    std::string_view m_s;
+    size_t m_ulCursor = 0;
+};
+
+// What json-c makes of the text: whether it reads it, and its tree.
+bool JsonCReads(std::string_view s, JsonFile *pFile, bool bTakeTree) {
+    json_tokener *pTok = json_tokener_new();
+    json_object *o = json_tokener_parse_ex(pTok, s.data(), static_cast<int>(s.size()));
+    // A text json-c has not finished (a comment open at the end) is not read.
+    const bool bRead = o != nullptr && json_tokener_get_error(pTok) == json_tokener_success;
+    if (bRead && bTakeTree) pFile->root = JsonCTree(s).Convert(o, Pos{});
+    json_object_put(o);
+    json_tokener_free(pTok);
+    return bRead;
+}
+
+}  // namespace
+
+const char *KindName(JsonKind enKind) {
+    switch (enKind) {
+        case JsonKind::kNull: return "null";
+        case JsonKind::kBool: return "boolean";
+        case JsonKind::kInt: return "integer";
+        case JsonKind::kDouble: return "number with a fraction";
+        case JsonKind::kString: return "text";
+        case JsonKind::kArray: return "array";
+        case JsonKind::kObject: return "object";
+    }
+    return "value";
+}
+
+const JsonMember *JsonValue::FindMember(std::string_view strKey) const {
+    for (const JsonMember &m : members)
+        if (m.strKey == strKey) return &m;
+    return nullptr;
+}
+
+const JsonValue *JsonValue::Find(std::string_view strKey) const {
+    const JsonMember *pm = FindMember(strKey);
+    return pm != nullptr ? &pm->value : nullptr;
+}
+
+std::string JsonValue::Show(size_t ulMax) const {
+    std::string s;
+    switch (enKind) {
+        case JsonKind::kNull: s.append("null"); break;
+        case JsonKind::kBool: s.append(bVal ? "true" : "false"); break;
+        case JsonKind::kInt:
+        case JsonKind::kDouble: s.append(strText); break;
+        case JsonKind::kString: s.append(1, '"').append(strText).append(1, '"'); break;
+        case JsonKind::kArray:
+            s.append(1, '[');
+            for (size_t i = 0; i < items.size() && s.size() <= ulMax; ++i) {
+                if (i > 0) s.append(", ");
+                s.append(items[i].Show(ulMax));
+            }
+            s.append(1, ']');
+            break;
+        case JsonKind::kObject: s.append("{...}"); break;
+    }
+    if (s.size() > ulMax) s.replace(ulMax - 3, std::string::npos, "...");
+    return s;
+}
+
+JsonFile ParseJson(std::string_view strText) {
+    JsonFile file;
+    file.bRead = true;
+    file.llSize = static_cast<long long>(strText.size());
+    TrackingStream stream(strText, file.leniencies);
+    TreeBuilder builder(file, stream);
+    rapidjson::Reader reader;
+    constexpr unsigned kFlags = rapidjson::kParseCommentsFlag | rapidjson::kParseTrailingCommasFlag |
+                                rapidjson::kParseNumbersAsStringsFlag | rapidjson::kParseIterativeFlag;
+    rapidjson::ParseResult ok = reader.Parse<kFlags>(stream, builder);
+    if (ok) {
+        file.bStrict = true;
+        // Comments, deep nesting and a number alone (which json-c reads only
+        // when something follows it) are where json-c may judge otherwise.
+        const bool bPlain = !stream.SawComment() && builder.MaxDepth() <= kJsonCDepth &&
+                            (file.root.Is(JsonKind::kObject) || file.root.Is(JsonKind::kArray));
+        file.bDeviceReads = bPlain || JsonCReads(strText, &file, false);
+        return file;
+    }
+    file.stErrorPos = PosAt(strText, ok.Offset());
+    file.strError = rapidjson::GetParseError_En(ok.Code());
+    if (!file.strError.empty() && file.strError.back() == '.') file.strError.pop_back();
+    file.root = JsonValue{};
+    file.leniencies.clear();
+    file.bDeviceReads = JsonCReads(strText, &file, true);
+    if (file.bDeviceReads)
+        file.leniencies.push_back({JsonLeniency::Kind::kOther, file.stErrorPos, file.strError, {}});
+    return file;
+}
+
+JsonFile ReadJsonFile(const std::string &strHostPath, bool *pbExists) {
+    const int iFd = open(strHostPath.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat st;
+    const bool bFile = iFd >= 0 && fstat(iFd, &st) == 0 && S_ISREG(st.st_mode);
+    if (pbExists != nullptr) *pbExists = bFile || (iFd < 0 && errno != ENOENT && errno != ENOTDIR);
+    if (!bFile) {
+        if (iFd >= 0) close(iFd);
+        return JsonFile{};
+    }
+    // The size fstat gave, and one more byte to see that the file ends there.
+    std::string s(static_cast<size_t>(st.st_size) + 1, '\0');
+    size_t ulGot = 0;
+    for (ssize_t n; (n = read(iFd, s.data() + ulGot, s.size() - ulGot)) > 0;) {
+        ulGot += static_cast<size_t>(n);
+        if (ulGot == s.size()) s.resize(s.size() * 2);
+    }
+    close(iFd);
+    s.resize(ulGot);
+    return ParseJson(s);
+}
+
+}  // namespace devcap_tool::lint
