@@ -63,7 +63,10 @@ bool MatchFrom(std::string_view f, std::string_view t, std::vector<std::string> 
             if (pArgs != nullptr) pArgs->resize(ulArgs);
             return false;
         }
-        for (size_t n = 0; n <= ulMax; ++n) {
+        // The text after the argument starts with the format's next literal
+        // character, or is empty at the format's end.
+        for (size_t n = f.empty() ? t.size() : 0; n <= ulMax; ++n) {
+            if (!f.empty() && f[0] != '%' && (n == t.size() || t[n] != f[0])) continue;
             size_t ulArgs = pArgs != nullptr ? pArgs->size() : 0;
             if (pArgs != nullptr) pArgs->emplace_back(t.substr(0, n));
             if (MatchFrom(f, t.substr(n), pArgs)) return true;

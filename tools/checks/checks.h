@@ -29,8 +29,8 @@ struct CapFile {
 };
 
 // Read a capability file (bExists, json) and judge it against the model of
-// its kind.
-void ReadCapFile(const std::string &strHostPath, CapFile &file);
+// its kind (the optional keys it leaves out too with Absent::kJudged).
+void ReadCapFile(const std::string &strHostPath, model::Absent eAbsent, CapFile &file);
 
 // A product as its start-up went: what the library did, and the files it
 // reads (null where the index does not lead to one).
@@ -68,9 +68,9 @@ struct FileContext {
 void CheckSyntax(const CapFile &file, FindingSink &sink);
 // unknown-key, wrong-type, missing-key, unknown-word, text-too-long,
 // array-too-long, number-narrowed, absent-key, not-read: the file against
-// the model of its kind.
-// absent-key only with bAbsentKeys: it accounts for nothing the device says.
-void CheckAgainstModel(const CapFile &file, FileContext stContext, bool bAbsentKeys, FindingSink &sink);
+// the model of its kind. absent-key where the file was read with its absent
+// keys judged: it accounts for nothing the device says.
+void CheckAgainstModel(const CapFile &file, FileContext stContext, FindingSink &sink);
 
 // ---- checks of one product
 
@@ -122,10 +122,5 @@ inline const char *FileNameOf(FileKind enKind) { return model::File(enKind).pcFi
 inline const char *KindName(FileKind enKind) { return model::File(enKind).pcKind; }
 // The names in a folder of the root (files and folders), sorted.
 std::vector<std::string> ListFolder(const std::string &strRoot, const std::string &strDevFolder);
-
-// Edit distance (insertions, deletions, substitutions) of two texts,
-// ignoring letter case when bFoldCase.
-size_t EditDistance(std::string_view a, std::string_view b, bool bFoldCase = false);
-bool SameLettersOtherCase(std::string_view a, std::string_view b);
 
 }  // namespace devcap_tool::lint

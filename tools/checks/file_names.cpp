@@ -16,7 +16,7 @@ bool NearlyMatches(const std::string &strName, const std::string &strWanted) {
     const size_t ulMax = strWanted.size() >= 10 ? 2 : 1;
     const size_t ulDiff = strName.size() > strWanted.size() ? strName.size() - strWanted.size()
                                                             : strWanted.size() - strName.size();
-    return ulDiff <= ulMax && EditDistance(strName, strWanted, true) <= ulMax;
+    return ulDiff <= ulMax && model::EditDistance(strName, strWanted) <= ulMax;
 }
 
 bool Contains(const std::vector<std::string> &names, const std::string &strName) {

@@ -52,15 +52,11 @@ std::vector<std::string> FoldersWithFile(Folders &folders, FileKind enKind) {
     return out;
 }
 
-// The folder names closest to a name: other case first, then by distance.
+// The folder names closest to a name: in another letter case, else those
+// one edit away, else two.
 std::vector<std::string> Nearest(const std::vector<std::string> &names, const std::string &strName) {
-    std::vector<std::string> out;
-    for (const std::string &n : names)
-        if (SameLettersOtherCase(n, strName)) out.push_back(n);
-    for (size_t ulDist = 1; ulDist <= 2 && out.empty(); ++ulDist)
-        for (const std::string &n : names)
-            if (EditDistance(n, strName, true) == ulDist) out.push_back(n);
-    return out;
+    std::vector<std::string> out = model::Closest(names, strName, 1);
+    return out.empty() ? model::Closest(names, strName, 2) : out;
 }
 
 void CheckNamedFile(const Product &p, FileKind enKind, size_t ulChannel, const std::string &strName,
@@ -76,7 +72,7 @@ void CheckNamedFile(const Product &p, FileKind enKind, size_t ulChannel, const s
         return;
     }
     for (const std::string &other : folders.List(FolderOf(enKind))) {
-        if (!SameLettersOtherCase(other, strName)) continue;
+        if (!model::SameLettersOtherCase(other, strName)) continue;
         sink.Add(check::kNameCase, p.pIndex->strRel, n.stPos, n.strKeyPath,
                  "the " + strWhat + " name \"" + strName + "\" matches the folder \"" + other +
                      "\" only in letter case; the device's file system tells case apart");

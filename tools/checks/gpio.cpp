@@ -2,55 +2,12 @@
 // GPIO lines the device takes from the board file and the patch file (and
 // from the one "LedInfo" it keeps).
 #include <map>
-#include <set>
 
 #include "checks/model_walk.h"
 
 namespace devcap_tool::lint {
 
 namespace {
-
-// The keys whose integers are GPIO line numbers, wherever they stand.
-const char *const kGpioKeys[] = {
-    "ResetGpio",        "AlarmInWithGpio", "AlarmOutWithGpio", "HWVersionWithGPIO", "LensPinsA",
-    "LensPinsB",        "DirectionGpio",   "GpioCtl",          "MicLineSiwtchGpio", "INTGpio",
-    "DriverBoardReset", "AlarmBoardReset", "WiperBoardReset",  "FanGpioCtl",        "HeatGpioCtl",
-    "GlassHeatGpio",    "LedGpioCtl",      "PatchIrcutCtl",
-};
-
-bool IsGpioKey(std::string_view strKey) {
-    for (const char *pc : kGpioKeys)
-        if (strKey == pc) return true;
-    return false;
-}
-
-// The model's forms of the GPIO keys' integers (values, elements, elements
-// of rows), wherever the keys stand: what a judgement of a GPIO line has.
-class GpioForms {
-public:
-    GpioForms() {
-        for (const model::FileModel &f : model::Files()) Walk(*f.pTop);
-    }
-    bool Has(const model::Value *pForm) const { return m_forms.count(pForm) > 0; }
-
-private:
-    void Walk(const model::Object &o) {
-        if (!m_objects.insert(&o).second) return;
-        for (const model::Key *k : model::Keys(o)) {
-            for (const model::Value *v : model::Forms(*k)) {
-                if (IsGpioKey(k->pcName)) Integers(*v);
-                if (v->pObject != nullptr) Walk(*v->pObject);
-            }
-        }
-    }
-    void Integers(const model::Value &v) {
-        if (v.eJson == model::kInt) m_forms.insert(&v);
-        if (v.pElem != nullptr) Integers(*v.pElem);
-    }
-
-    std::set<const model::Object *> m_objects;
-    std::set<const model::Value *> m_forms;
-};
 
 // A GPIO line and where it is given; the texts are views of the file's
 // judgements.
@@ -66,11 +23,10 @@ struct Use {
 // values (so slots beyond a field's are not counted); its "LedInfo" only
 // where it is the one the device keeps.
 void Collect(const CapFile &file, bool bLedInfo, std::vector<Use> &uses) {
-    static const GpioForms s_gpio;
     for (const model::Judgement<JsonValue> &j : file.judgements) {
         const JsonValue *pNode = j.pNode;
-        if (!s_gpio.Has(j.pValue) || pNode == nullptr || !pNode->Is(JsonKind::kInt) || pNode->llVal < 0 ||
-            j.eVerdict == model::Verdict::kIgnored)
+        if (j.pValue == nullptr || !j.pValue->bGpio || pNode == nullptr || !pNode->Is(JsonKind::kInt) ||
+            pNode->llVal < 0 || j.eVerdict == model::Verdict::kIgnored)
             continue;
         if (!bLedInfo && j.strPath.rfind("LedInfo/", 0) == 0) continue;
         // The key: the path without the indices at its end.

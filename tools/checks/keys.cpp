@@ -132,33 +132,11 @@ void ReportMissing(const Place &p, FindingSink &sink) {
     f.bKeyless = true;
 }
 
-namespace {
-
-// The optional keys each object of the file leaves out.
-void AbsentIn(const CapFile &file, const model::Object &o, const JsonValue &v, const std::string &strPath,
-              Pos stPos, FindingSink &sink) {
-    for (const model::Key *k : model::Keys(o)) {
-        const JsonMember *pm = v.FindMember(k->pcName);
-        if (pm == nullptr) {
-            if (k->eNeed == model::Need::kOptional)
-                sink.Add(check::kAbsentKey, file.strRel, stPos, model::JoinPath(strPath, k->pcName),
-                         Quoted(k->pcName) + " is not given; the device answers " + DefaultText(*k));
-            continue;
-        }
-        const model::Value *pForm = model::FormFor(*k, TypeOf(pm->value));
-        if (pForm == nullptr || pForm->pObject == nullptr) continue;
-        const std::string strAt = model::JoinPath(strPath, k->pcName);
-        if (pForm->eForm == model::Form::kObject) AbsentIn(file, *pForm->pObject, pm->value, strAt, pm->stKeyPos, sink);
-        for (size_t i = 0; pForm->eForm == model::Form::kObjects && i < pm->value.items.size(); ++i)
-            AbsentIn(file, *pForm->pObject, pm->value.items[i], model::JoinPath(strAt, std::to_string(i)),
-                     pm->value.items[i].stPos, sink);
-    }
-}
-
-}  // namespace
-
-void ReportAbsentKeys(const CapFile &file, FindingSink &sink) {
-    AbsentIn(file, *model::File(file.enKind).pTop, file.json.root, "", file.json.root.stPos, sink);
+void ReportAbsent(const Place &p, FindingSink &sink) {
+    // Not through Place::Add: a key not given names nothing the device says.
+    const model::Key &k = *p.pJudgement->pKey;
+    sink.Add(check::kAbsentKey, p.pFile->strRel, p.stPos, p.KeyPath(),
+             Quoted(k.pcName) + " is not given; the device answers " + DefaultText(k));
 }
 
 }  // namespace devcap_tool::lint

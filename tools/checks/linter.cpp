@@ -22,7 +22,8 @@ namespace {
 // Every capability file of the tree that a product reads, read once.
 class TreeFiles {
 public:
-    explicit TreeFiles(const std::string &strRoot) : m_strRoot(strRoot == "/" ? "" : strRoot) {}
+    TreeFiles(const std::string &strRoot, model::Absent eAbsent)
+        : m_strRoot(strRoot == "/" ? "" : strRoot), m_eAbsent(eAbsent) {}
 
     const CapFile *Get(FileKind enKind, const std::string &strDevPath) {
         std::unique_ptr<CapFile> &slot = m_files[strDevPath];
@@ -34,7 +35,7 @@ public:
             struct stat st;
             const std::string strHost = m_strRoot + strDevPath;
             slot->bExists = stat(strHost.c_str(), &st) == 0 && S_ISREG(st.st_mode);
-            if (slot->bExists) ReadCapFile(strHost, *slot);
+            if (slot->bExists) ReadCapFile(strHost, m_eAbsent, *slot);
         }
         return slot.get();
     }
@@ -47,6 +48,7 @@ public:
 
 private:
     std::string m_strRoot;
+    model::Absent m_eAbsent;
     std::map<std::string, std::unique_ptr<CapFile>> m_files;
 };
 
@@ -69,7 +71,11 @@ bool IndexGivesLedCount(const CapFile &index) {
 class Linter {
 public:
     Linter(const Options &opts, const std::set<std::string> &enabled)
-        : m_opts(opts), m_enabled(enabled), m_files(opts.strRoot), m_folders(opts.strRoot), m_session(opts) {}
+        : m_opts(opts),
+          m_enabled(enabled),
+          m_files(opts.strRoot, enabled.count(check::kAbsentKey) > 0 ? model::Absent::kJudged : model::Absent::kLeftOut),
+          m_folders(opts.strRoot),
+          m_session(opts) {}
 
     void Run(const std::string &strName, LintResult &result);
     // The names in the tree (bWholeTree) or around the products checked.
@@ -128,7 +134,7 @@ const std::vector<Finding> &Linter::FileFindings(const CapFile &file, FileContex
         const bool bTooLarge = std::any_of(sink.All().begin(), sink.All().end(),
                                            [](const Finding &f) { return f.strCheck == check::kFileTooLarge; });
         if (file.json.bDeviceReads && !bTooLarge)
-            CheckAgainstModel(file, stContext, m_enabled.count(check::kAbsentKey) > 0, sink);
+            CheckAgainstModel(file, stContext, sink);
         it->second = std::move(sink.All());
     }
     return it->second;

@@ -207,12 +207,13 @@ void Report(const Place &p, FindingSink &sink) {
         case Reason::kNotTaken: ReportNotJoined(p, sink); break;
         case Reason::kElementsDropped: ReportDropped(p, sink); break;
         case Reason::kFailsStartup: break;  // isp-info-count's
+        case Reason::kAbsent: ReportAbsent(p, sink); break;
     }
 }
 
 }  // namespace
 
-void CheckAgainstModel(const CapFile &file, FileContext stContext, bool bAbsentKeys, FindingSink &sink) {
+void CheckAgainstModel(const CapFile &file, FileContext stContext, FindingSink &sink) {
     if (!file.bExists || !file.json.bDeviceReads) return;
     const model::FileModel &fm = model::File(file.enKind);
     const JsonValue &root = file.json.root;
@@ -229,20 +230,21 @@ void CheckAgainstModel(const CapFile &file, FileContext stContext, bool bAbsentK
     const bool bSkipLedInfo = file.enKind == FileKind::kBoard && !stContext.bBoardLedInfoRead;
     for (const Judgement &j : file.judgements) {
         if (j.eVerdict == model::Verdict::kTaken) continue;
-        if (bSkipLedInfo && (j.strPath == "LedInfo" || j.strPath.rfind("LedInfo/", 0) == 0)) continue;
+        if (bSkipLedInfo && j.eReason != model::Reason::kAbsent &&
+            (j.strPath == "LedInfo" || j.strPath.rfind("LedInfo/", 0) == 0))
+            continue;
         if (!places) places.emplace(file);
         Report(places->Of(j), sink);
     }
     if (const JsonMember *pLed = bSkipLedInfo ? root.FindMember("LedInfo") : nullptr)
         sink.Add(check::kNotRead, file.strRel, pLed->stKeyPos, "LedInfo",
                  "the board file's \"LedInfo\" is not read in this product: its index gives a \"LedNum\"");
-    if (bAbsentKeys) ReportAbsentKeys(file, sink);
 }
 
-void ReadCapFile(const std::string &strHostPath, CapFile &file) {
+void ReadCapFile(const std::string &strHostPath, model::Absent eAbsent, CapFile &file) {
     file.json = ReadJsonFile(strHostPath, &file.bExists);
     if (file.json.bDeviceReads && file.json.root.Is(JsonKind::kObject))
-        file.judgements = model::Judge<LintNodes>::File(model::File(file.enKind), file.json.root);
+        file.judgements = model::Judge<LintNodes>::File(model::File(file.enKind), file.json.root, eAbsent);
 }
 
 }  // namespace devcap_tool::lint

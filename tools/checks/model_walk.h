@@ -57,8 +57,8 @@ std::string Quoted(const std::string &s);
 void ReportUnknownKey(const Place &p, FindingSink &sink);
 void ReportWrongType(const Place &p, FindingSink &sink);
 void ReportMissing(const Place &p, FindingSink &sink);
-// absent-key: the optional keys of every object of the file left out.
-void ReportAbsentKeys(const CapFile &file, FindingSink &sink);
+// absent-key: an optional key left out (judged only when the check is on).
+void ReportAbsent(const Place &p, FindingSink &sink);
 // unknown-word (words.cpp).
 void ReportWord(const Place &p, FindingSink &sink);
 // text-too-long and array-too-long (capacity.cpp).

@@ -82,9 +82,9 @@ bool SetChecks(const std::string &strList, bool bOn, std::set<std::string> *pEna
         } else if (lint::FindCheck(strName) != nullptr) {
             names.push_back(strName);
         } else {
-            std::vector<std::string> near;
-            for (const lint::CheckInfo &c : lint::Checks())
-                if (lint::EditDistance(strName, c.pcName, true) <= 2) near.push_back(c.pcName);
+            std::vector<std::string> checks;
+            for (const lint::CheckInfo &c : lint::Checks()) checks.push_back(c.pcName);
+            const std::vector<std::string> near = model::Closest(checks, strName, 2);
             fprintf(stderr, "devcap lint: no check '%s'%s (devcap lint --list-checks lists them)\n", strName.c_str(),
                     near.empty() ? "" : ("; did you mean " + lint::OrList(near, false) + "?").c_str());
             return false;
@@ -154,13 +154,8 @@ bool ChooseProducts(const Options &opts, const std::vector<std::string> &named, 
             return false;
         }
         // The three closest names, if any is close.
-        std::vector<std::pair<size_t, std::string>> scored;
-        for (const std::string &n : all)
-            if (size_t ulDist = lint::EditDistance(p, n, true); ulDist <= std::max<size_t>(2, p.size() / 3))
-                scored.emplace_back(ulDist, n);
-        std::stable_sort(scored.begin(), scored.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
-        std::vector<std::string> near;
-        for (size_t i = 0; i < scored.size() && i < 3; ++i) near.push_back(scored[i].second);
+        std::vector<std::string> near = model::Suggest(all, p);
+        if (near.size() > 3) near.resize(3);
         fprintf(stderr, "devcap lint: no product folder '%s' in %s%s\n", p.c_str(), strBin.c_str(),
                 near.empty() ? (all.empty() ? "" : (" (products there: " + lint::OrList(all, false, ", ") + ")").c_str())
                              : ("; did you mean " + lint::OrList(near, false) + "?").c_str());

@@ -9,10 +9,10 @@ namespace {
 
 #define B(path) DEVCAP_FIELD(stBoardCap.path)
 
-constexpr Value kGpio[] = {Number<int>(B(stAlarm.aiAlarmInGpio)), Number<int>(B(stAlarm.aiAlarmOutGpio)),
-                           Number<int>(B(aiLensPinsA)), Number<int>(B(aiLensPinsB))};
+constexpr Value kGpio[] = {GpioLine<int>(B(stAlarm.aiAlarmInGpio)), GpioLine<int>(B(stAlarm.aiAlarmOutGpio)),
+                           GpioLine<int>(B(aiLensPinsA)), GpioLine<int>(B(aiLensPinsB))};
 constexpr Value kMotorElem = WordOf(kMotorType, B(aenMotorType));
-constexpr Value kHWVersionByte = Number<unsigned char>(B(uiHWVersionGpio));
+constexpr Value kHWVersionByte = GpioLine<unsigned char>(B(uiHWVersionGpio));
 // Element 0, 1, 2 of an I2C location: the first, third and second value.
 constexpr Value kAlarmInI2c[] = {Number<unsigned short>(B(stAlarm.stAlarmInI2cInfo.usVal0)),
                                  Number<unsigned short>(B(stAlarm.stAlarmInI2cInfo.usVal2)),
@@ -80,9 +80,9 @@ constexpr Object kAlarm = MakeObject("Alarm", kAlarmKeys, UnknownReport{kString 
 constexpr Value kNode_stUart485 = Text(B(stUart.stUart485.aacDevNode));
 constexpr Value kNode_stUart232 = Text(B(stUart.stUart232.aacDevNode));
 constexpr Value kNode_stUart422 = Text(B(stUart.stUart422.aacDevNode));
-constexpr Value kDir_stUart485 = Number<int>(B(stUart.stUart485.aiDirectionGpio));
-constexpr Value kDir_stUart232 = Number<int>(B(stUart.stUart232.aiDirectionGpio));
-constexpr Value kDir_stUart422 = Number<int>(B(stUart.stUart422.aiDirectionGpio));
+constexpr Value kDir_stUart485 = GpioLine<int>(B(stUart.stUart485.aiDirectionGpio));
+constexpr Value kDir_stUart232 = GpioLine<int>(B(stUart.stUart232.aiDirectionGpio));
+constexpr Value kDir_stUart422 = GpioLine<int>(B(stUart.stUart422.aiDirectionGpio));
 constexpr Key kUart485Keys[] = {DEVCAP_UART_PORT_KEYS(stUart485)};
 constexpr Key kUart232Keys[] = {DEVCAP_UART_PORT_KEYS(stUart232)};
 constexpr Key kUart422Keys[] = {DEVCAP_UART_PORT_KEYS(stUart422)};
@@ -108,7 +108,7 @@ constexpr Object kUart{"Uart", kUartKeys, std::size(kUartKeys), nullptr, Unknown
 
 // ---- "Iris" and "Ircut"
 constexpr Value kIrisElem = WordOf(kIrisType, B(stIris.aenIrisType));
-constexpr Value kIrisGpio = Number<int>(B(stIris.aaiIrisGpioCtl));
+constexpr Value kIrisGpio = GpioLine<int>(B(stIris.aaiIrisGpioCtl));
 constexpr Value kIrisRow = Slots(kIrisGpio, B(stIris.aaiIrisGpioCtl), CAP_IRIS_GPIOS);
 constexpr Key kIrisKeys[] = {
     {"Type", Counting(Slots(kIrisElem, B(stIris.aenIrisType), CAP_IRIS_SLOTS), B(stIris.usIrisNum), true),
@@ -121,7 +121,7 @@ constexpr Key kIrisKeys[] = {
 constexpr Object kIris = MakeObject("Iris", kIrisKeys, UnknownReport{kArray, 0}, "Lens irises.");
 
 constexpr Value kIrcutElem = WordOf(kIrcutType, B(stIrcut.aenIrcutType));
-constexpr Value kIrcutGpio = Number<int>(B(stIrcut.aaiIrcutGpioCtl));
+constexpr Value kIrcutGpio = GpioLine<int>(B(stIrcut.aaiIrcutGpioCtl));
 constexpr Value kIrcutRow = Slots(kIrcutGpio, B(stIrcut.aaiIrcutGpioCtl), CAP_IRCUT_GPIOS);
 constexpr Key kIrcutKeys[] = {
     {"Type", Counting(Slots(kIrcutElem, B(stIrcut.aenIrcutType), CAP_IRCUT_SLOTS), B(stIrcut.uiIrcutNum)),
@@ -166,7 +166,7 @@ constexpr Key kAudioKeys[] = {
      Is(0), "Audio output device number."},
     {"AudioOutNum", Number<unsigned char>(B(stAudio.ucAudioOutNum)), nullptr, Need::kOptional, Is(1),
      "Number of audio outputs."},
-    {"MicLineSiwtchGpio", Number<int>(B(stAudio.iMicLineSwitchGpio)), nullptr, Need::kOptional, Is(-1),
+    {"MicLineSiwtchGpio", GpioLine<int>(B(stAudio.iMicLineSwitchGpio)), nullptr, Need::kOptional, Is(-1),
      "GPIO line that switches between microphone and line input; the key is spelt \"Siwtch\"."},
     {"AudioSocType", WordOf(kAudioSoc, B(stAudio.enAudioSocType)), nullptr, Need::kOptional,
      Is(CAP_AUDIO_SOC_NONE), "Audio codec chip; another word keeps the codec set before."},
@@ -204,7 +204,7 @@ constexpr Key kCvbsKeys[] = {
      Is(CAP_CVBS_ADV7393), "CVBS encoder chip."},
     {"HardCtl", WordOf(kHardCtl, B(stCvbs.enCvbsHardCtl)), nullptr, Need::kOptional,
      Is(CAP_HARDCTL_INVALID), "Which side drives the encoder."},
-    {"ResetGpio", Number<int>(B(stCvbs.iCvbsResetGpio)), nullptr, Need::kOptional, Is(-1),
+    {"ResetGpio", GpioLine<int>(B(stCvbs.iCvbsResetGpio)), nullptr, Need::kOptional, Is(-1),
      "GPIO line that resets the encoder; -1 for none."},
     {"I2cInfo", Tuple(kCvbsI2c, 3), nullptr, Need::kOptional, Is(0),
      "I2C location of the encoder, three numbers (handed out as the first, third and second)."},
@@ -250,7 +250,7 @@ constexpr Value kCompassAxes[] = {AtSlot(WordOf(kPosition, B(stEcompass.aenEcomp
 constexpr Value kCompassI2c[] = {Number<unsigned short>(B(stEcompass.stEcompassI2cInfo.usVal0)),
                                  Number<unsigned short>(B(stEcompass.stEcompassI2cInfo.usVal2)),
                                  Number<unsigned short>(B(stEcompass.stEcompassI2cInfo.usVal1))};
-constexpr Value kCompassInt = Number<int>(B(stEcompass.aiEcompassIntGpio));
+constexpr Value kCompassInt = GpioLine<int>(B(stEcompass.aiEcompassIntGpio));
 constexpr Key kEcompassKeys[] = {
     {"Support", Flag(B(stEcompass.bEcompassSupport)), nullptr, Need::kOptional, Is(0),
      "An e-compass is fitted on the board."},
@@ -258,7 +258,7 @@ constexpr Key kEcompassKeys[] = {
      "Direction of the chip's x, y and z axes."},
     {"I2cInfo", Tuple(kCompassI2c, 0), nullptr, Need::kOptional, Is(0),
      "I2C location of the chip, three numbers (handed out as the first, third and second)."},
-    {"ResetGpio", Number<int>(B(stEcompass.iEcompassResetGpio)), nullptr, Need::kOptional, Is(-1),
+    {"ResetGpio", GpioLine<int>(B(stEcompass.iEcompassResetGpio)), nullptr, Need::kOptional, Is(-1),
      "GPIO line that resets the chip; -1 for none."},
     {"INTGpio", Slots(kCompassInt, B(stEcompass.aiEcompassIntGpio), CAP_ECOMPASS_INTS), nullptr,
      Need::kOptional, Is(-1), "Interrupt GPIO lines of the chip."},
@@ -266,8 +266,8 @@ constexpr Key kEcompassKeys[] = {
 constexpr Object kEcompass = MakeObject("Ecompass", kEcompassKeys, UnknownReport{0, 0}, "The e-compass.");
 
 // ---- "PTZ"
-constexpr Value kFanGpio = Number<int>(B(stPtz.aiFanGpioCtl));
-constexpr Value kHeatGpio = Number<int>(B(stPtz.aiHeatGpioCtl));
+constexpr Value kFanGpio = GpioLine<int>(B(stPtz.aiFanGpioCtl));
+constexpr Value kHeatGpio = GpioLine<int>(B(stPtz.aiHeatGpioCtl));
 constexpr Value kThreshold = Number<int>(B(stPtz.aiGlassHeatTempThreshold));
 constexpr Key kPtzKeys[] = {
     {"BallMaxAngle", Number<int>(B(stPtz.iBallMaxAngle)), nullptr, Need::kOptional, Is(0),
@@ -284,11 +284,11 @@ constexpr Key kPtzKeys[] = {
      "Serial device node of the alarm board, without /dev/."},
     {"WiperBoardNode", Text(B(stPtz.acWiperBoardNode)), nullptr, Need::kOptional, kEmpty,
      "Serial device node of the wiper board, without /dev/."},
-    {"DriverBoardReset", Number<int>(B(stPtz.iDriverBoardReset)), nullptr, Need::kOptional, Is(-1),
+    {"DriverBoardReset", GpioLine<int>(B(stPtz.iDriverBoardReset)), nullptr, Need::kOptional, Is(-1),
      "GPIO line that resets the driver board; -1 for none."},
-    {"AlarmBoardReset", Number<int>(B(stPtz.iAlarmBoardReset)), nullptr, Need::kOptional, Is(-1),
+    {"AlarmBoardReset", GpioLine<int>(B(stPtz.iAlarmBoardReset)), nullptr, Need::kOptional, Is(-1),
      "GPIO line that resets the alarm board; -1 for none."},
-    {"WiperBoardReset", Number<int>(B(stPtz.iWiperBoardReset)), nullptr, Need::kOptional, Is(-1),
+    {"WiperBoardReset", GpioLine<int>(B(stPtz.iWiperBoardReset)), nullptr, Need::kOptional, Is(-1),
      "GPIO line that resets the wiper board; -1 for none."},
     {"FanCtlType", WordOf(kFanHeat, B(stPtz.enFanCtlType)), nullptr, Need::kOptional,
      Is(CAP_FANHEAT_NONE), "How the fan is switched (capitalised words)."},
@@ -300,7 +300,7 @@ constexpr Key kPtzKeys[] = {
      Is(-1), "GPIO lines that switch the fan."},
     {"HeatGpioCtl", Slots(kHeatGpio, B(stPtz.aiHeatGpioCtl), CAP_PTZ_GPIOS), nullptr, Need::kOptional,
      Is(-1), "GPIO lines that switch the heater."},
-    {"GlassHeatGpio", Number<int>(B(stPtz.iGlassHeatGpio)), nullptr, Need::kOptional, Is(-1),
+    {"GlassHeatGpio", GpioLine<int>(B(stPtz.iGlassHeatGpio)), nullptr, Need::kOptional, Is(-1),
      "GPIO line that switches the window heater; -1 for none."},
     {"GlassHeatTempThreshold", Slots(kThreshold, B(stPtz.aiGlassHeatTempThreshold)), nullptr,
      Need::kOptional, Is(0),
@@ -320,7 +320,7 @@ constexpr Key kBoardKeys[] = {
      Is(CAP_HARDCTL_SOC), "Which side drives the sensors."},
     {"FPGACtlI2c", WordOf(kFpgaI2c, B(enFpgaCtlI2c)), nullptr, Need::kOptional,
      Is(CAP_FPGA_I2C_INVALID), "I2C bus over which the FPGA is controlled."},
-    {"ResetGpio", Number<int>(B(iResetGpio)), nullptr, Need::kOptional, Is(-1),
+    {"ResetGpio", GpioLine<int>(B(iResetGpio)), nullptr, Need::kOptional, Is(-1),
      "GPIO line that resets the board; -1 for none."},
     {"RamSize", NumberWord<unsigned short>(kRamSize, B(enRamSize)), nullptr, Need::kForValidAnswer,
      Is(CAP_RAM_INVALID), "RAM size in megabytes."},

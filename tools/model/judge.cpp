@@ -28,6 +28,7 @@ const char *ReasonName(Reason e) {
         case Reason::kNotTaken: return "not-taken";
         case Reason::kFailsStartup: return "fails-startup";
         case Reason::kMissingKey: return "missing-key";
+        case Reason::kAbsent: return "absent";
     }
     return "?";
 }

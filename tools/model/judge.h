@@ -41,6 +41,7 @@ enum class Reason {
     kNotTaken,        // the whole value is not taken (too long when joined, parts not texts)
     kFailsStartup,    // more entries than the record holds: start-up fails
     kMissingKey,      // a key the library needs is absent
+    kAbsent,          // an optional key is absent: the field keeps its default
 };
 
 const char *VerdictName(Verdict e);  // "taken", "changed", "ignored", "missing"
@@ -55,7 +56,7 @@ struct Judgement {
     const Value *pValue;        // the form (or element, or position) judged; may be null
     const Node *pNode;          // the JSON value; null for a missing key
     std::string strFound;       // what the file says, shortly: "\"gpio\"", "12 characters"
-    std::string strExpected;    // what the device takes there
+    std::string strExpected;    // what the device takes there; empty for a value taken as written
     std::vector<std::string> suggestions;  // close keys or words
     bool bLibraryLogs;          // the library itself logs this while reading
 };
@@ -68,72 +69,82 @@ std::string Expected(const Value &v);
 std::string JoinPath(const std::string &strPath, std::string_view strKey);
 
 // The judgements of every value of a file, in file order; every value, also
-// the ones taken as written.
+// the ones taken as written. The keys an object lacks follow its members:
+// those the library needs (kMissingKey) always, the optional ones (kAbsent)
+// only when asked for with Absent::kJudged.
+enum class Absent { kLeftOut, kJudged };
+
 template <typename A>
 class Judge {
 public:
     using Node = typename A::Node;
     using Out = std::vector<Judgement<Node>>;
 
-    static Out File(const FileModel &stFile, const Node &root) {
-        Out out;
-        if (A::Type(root) == kObject) ObjectIn(*stFile.pTop, root, "", out);
-        return out;
-    }
-
-    static void ObjectIn(const Object &o, const Node &n, const std::string &strAt, Out &out) {
-        std::vector<std::string> seen;
-        A::Members(n, [&](std::string_view strKey, const Node &v) {
-            seen.emplace_back(strKey);
-            KeyIn(o, strKey, v, strAt, out);
-        });
-        for (const Key *k : Keys(o)) {
-            if (!IsRequired(*k)) continue;
-            bool bSeen = false;
-            for (const std::string &s : seen) bSeen = bSeen || s == k->pcName;
-            if (!bSeen)
-                out.push_back({JoinPath(strAt, k->pcName), Verdict::kMissing, Reason::kMissingKey, k,
-                               &k->stValue, nullptr, "absent", Expected(k->stValue), {},
-                               k->eNeed == Need::kLoggedIfAbsent});
-        }
+    static Out File(const FileModel &stFile, const Node &root, Absent eAbsent = Absent::kLeftOut) {
+        Judge j(eAbsent);
+        if (A::Type(root) == kObject) j.ObjectIn(*stFile.pTop, root, "");
+        return std::move(j.m_out);
     }
 
 private:
-    static void KeyIn(const Object &o, std::string_view strKey, const Node &v, const std::string &strAt,
-                      Out &out) {
+    explicit Judge(Absent eAbsent) : m_bAbsent(eAbsent == Absent::kJudged) {}
+
+    void ObjectIn(const Object &o, const Node &n, const std::string &strAt) {
+        std::vector<std::string_view> seen;
+        A::Members(n, [&](std::string_view strKey, const Node &v) {
+            seen.push_back(strKey);
+            KeyIn(o, strKey, v, strAt);
+        });
+        FirstKey(o, [&](const Key &k) {
+            if (!IsRequired(k) && !m_bAbsent) return false;
+            for (std::string_view s : seen)
+                if (s == k.pcName) return false;
+            m_out.push_back({JoinPath(strAt, k.pcName), Verdict::kMissing,
+                             IsRequired(k) ? Reason::kMissingKey : Reason::kAbsent, &k, &k.stValue, nullptr,
+                             "absent", Expected(k.stValue), {}, k.eNeed == Need::kLoggedIfAbsent});
+            return false;
+        });
+    }
+
+    void KeyIn(const Object &o, std::string_view strKey, const Node &v, const std::string &strAt) {
         const std::string strPath = JoinPath(strAt, strKey);
         const JsonType eType = A::Type(v);
         const Key *k = FindKey(o, strKey);
         const bool bLogged = (o.stUnknown.uiLogged & eType) != 0 &&
                              !((o.stUnknown.uiPerElement & eType) != 0 && A::Size(v) == 0);
         if (k == nullptr) {
-            out.push_back({strPath, Verdict::kIgnored, Reason::kUnknownKey, nullptr, nullptr, &v,
-                           JsonTypeName(eType), "", Suggest(o, strKey), bLogged && !o.bLookup});
+            m_out.push_back({strPath, Verdict::kIgnored, Reason::kUnknownKey, nullptr, nullptr, &v,
+                             JsonTypeName(eType), "", Suggest(o, strKey), bLogged && !o.bLookup});
             return;
         }
         const Value *f = FormFor(*k, eType);
         if (f == nullptr) {
             const bool bConverted = o.bByKeyAlone && k->stValue.eMismatch == Mismatch::kConverted;
-            out.push_back({strPath, bConverted ? Verdict::kChanged : Verdict::kIgnored,
-                           bConverted ? Reason::kConverted : Reason::kWrongType, k, &k->stValue, &v,
-                           JsonTypeName(eType), ExpectedOf(*k), {},
-                           (bLogged && !o.bByKeyAlone && !o.bLookup) ||
-                               (o.stUnknown.uiKnownLogged & eType) != 0});
+            m_out.push_back({strPath, bConverted ? Verdict::kChanged : Verdict::kIgnored,
+                             bConverted ? Reason::kConverted : Reason::kWrongType, k, &k->stValue, &v,
+                             JsonTypeName(eType), ExpectedOf(*k), {},
+                             (bLogged && !o.bByKeyAlone && !o.bLookup) ||
+                                 (o.stUnknown.uiKnownLogged & eType) != 0});
             return;
         }
-        ValueIn(*k, *f, v, strPath, out);
+        ValueIn(*k, *f, v, strPath);
     }
 
-    static void Add(Out &out, const std::string &strPath, Verdict e, Reason r, const Key &k,
-                    const Value &f, const Node &v, std::string strFound, bool bLogs,
-                    std::vector<std::string> sugg = {}) {
-        out.push_back({strPath, e, r, &k, &f, &v, std::move(strFound), Expected(f), std::move(sugg), bLogs});
+    // A judgement of a value; what the form expects is said only where the
+    // value is not taken as written.
+    void Add(const std::string &strPath, Verdict e, Reason r, const Key &k, const Value &f, const Node &v,
+             std::string strFound, bool bLogs, std::vector<std::string> sugg = {}) {
+        m_out.push_back({strPath, e, r, &k, &f, &v, std::move(strFound),
+                         e == Verdict::kTaken ? std::string() : Expected(f), std::move(sugg), bLogs});
+    }
+    void Taken(const std::string &strPath, const Key &k, const Value &f, const Node &v) {
+        Add(strPath, Verdict::kTaken, Reason::kAsWritten, k, f, v, "", false);
     }
 
     static std::string Quoted(std::string_view s) { return "\"" + std::string(s) + "\""; }
 
     // A scalar of the form's own JSON type.
-    static void ScalarIn(const Key &k, const Value &f, const Node &v, const std::string &strPath, Out &out) {
+    void ScalarIn(const Key &k, const Value &f, const Node &v, const std::string &strPath) {
         switch (f.eForm) {
             case Form::kNumber:
             case Form::kNumberWord: {
@@ -142,19 +153,19 @@ private:
                 const bool bWord = f.eForm != Form::kNumberWord || f.pVocab->FindNumber(llStored) != nullptr;
                 const bool bLogs = !bWord && f.pVocab->LogsUnknown();
                 if (llStored != ll) {
-                    Add(out, strPath, Verdict::kChanged, Reason::kNarrowed, k, f, v,
+                    Add(strPath, Verdict::kChanged, Reason::kNarrowed, k, f, v,
                         std::to_string(ll) + " (stored as " + std::to_string(llStored) + ")", bLogs);
                     return;
                 }
                 if (!bWord) {
-                    Add(out, strPath, Verdict::kChanged, Reason::kInvalidWord, k, f, v, std::to_string(ll), bLogs);
+                    Add(strPath, Verdict::kChanged, Reason::kInvalidWord, k, f, v, std::to_string(ll), bLogs);
                     return;
                 }
                 break;
             }
             case Form::kText:
                 if (A::Text(v).size() > f.uiCap) {
-                    Add(out, strPath, Verdict::kChanged, Reason::kCut, k, f, v,
+                    Add(strPath, Verdict::kChanged, Reason::kCut, k, f, v,
                         std::to_string(A::Text(v).size()) + " characters", true);
                     return;
                 }
@@ -164,13 +175,13 @@ private:
                 const bool bCut = f.stText.Valid() && s.size() > f.uiCap;
                 if (f.pVocab->Find(s) == nullptr) {
                     const bool bKept = !f.pVocab->Unknown().has_value();
-                    Add(out, strPath, bKept ? Verdict::kIgnored : Verdict::kChanged,
+                    Add(strPath, bKept ? Verdict::kIgnored : Verdict::kChanged,
                         bKept ? Reason::kKeptPrevious : Reason::kInvalidWord, k, f, v, Quoted(s),
                         f.pVocab->LogsUnknown() || bCut, SuggestWord(*f.pVocab, s));
                     return;
                 }
                 if (bCut) {
-                    Add(out, strPath, Verdict::kChanged, Reason::kCut, k, f, v,
+                    Add(strPath, Verdict::kChanged, Reason::kCut, k, f, v,
                         std::to_string(s.size()) + " characters", true);
                     return;
                 }
@@ -178,61 +189,60 @@ private:
             }
             default: break;
         }
-        Add(out, strPath, Verdict::kTaken, Reason::kAsWritten, k, f, v, "", false);
+        Taken(strPath, k, f, v);
     }
 
     // An element or position of an array: its form or a conversion.
-    static void ElementIn(const Key &k, const Value &arr, const Value &e, const Node &v,
-                          const std::string &strPath, Out &out) {
+    void ElementIn(const Key &k, const Value &arr, const Value &e, const Node &v, const std::string &strPath) {
         const JsonType eType = A::Type(v);
         if (eType == e.eJson) {
-            ValueIn(k, e, v, strPath, out);
+            ValueIn(k, e, v, strPath);
             return;
         }
         if (arr.eMismatch == Mismatch::kConverted) {
-            Add(out, strPath, Verdict::kChanged, Reason::kConverted, k, e, v, JsonTypeName(eType),
+            Add(strPath, Verdict::kChanged, Reason::kConverted, k, e, v, JsonTypeName(eType),
                 e.eForm == Form::kWord && e.pVocab->LogsUnknown());
             return;
         }
-        Add(out, strPath, Verdict::kIgnored, Reason::kWrongType, k, e, v, JsonTypeName(eType),
+        Add(strPath, Verdict::kIgnored, Reason::kWrongType, k, e, v, JsonTypeName(eType),
             arr.eMismatch == Mismatch::kWarned);
     }
 
-    static void ValueIn(const Key &k, const Value &f, const Node &v, const std::string &strPath, Out &out) {
+    void ValueIn(const Key &k, const Value &f, const Node &v, const std::string &strPath) {
         switch (f.eForm) {
-            case Form::kObject: ObjectIn(*f.pObject, v, strPath, out); return;
+            case Form::kObject: ObjectIn(*f.pObject, v, strPath); return;
             case Form::kObjects: {
                 const size_t n = A::Size(v);
                 if (n > f.uiCap)
-                    Add(out, strPath, Verdict::kIgnored, Reason::kFailsStartup, k, f, v,
-                        std::to_string(n) + " entries", false);
+                    Add(strPath, Verdict::kIgnored, Reason::kFailsStartup, k, f, v, std::to_string(n) + " entries",
+                        false);
                 for (size_t i = 0; i < n && i < f.uiCap; ++i) {
                     const Node &e = A::At(v, i);
                     const std::string strAt = JoinPath(strPath, std::to_string(i));
                     if (A::Type(e) == kObject)
-                        ObjectIn(*f.pObject, e, strAt, out);
+                        ObjectIn(*f.pObject, e, strAt);
                     else
-                        Add(out, strAt, Verdict::kIgnored, Reason::kWrongType, k, f, e,
-                            JsonTypeName(A::Type(e)), A::Type(e) == kNull);
+                        Add(strAt, Verdict::kIgnored, Reason::kWrongType, k, f, e, JsonTypeName(A::Type(e)),
+                            A::Type(e) == kNull);
                 }
                 return;
             }
             case Form::kSlots: {
                 const size_t n = A::Size(v);
                 if (n > f.uiCap)
-                    Add(out, strPath, Verdict::kChanged, Reason::kElementsDropped, k, f, v,
+                    Add(strPath, Verdict::kChanged, Reason::kElementsDropped, k, f, v,
                         std::to_string(n) + " elements", f.eExcess == Excess::kWarnDropped);
                 for (size_t i = 0; i < n && i < f.uiCap; ++i)
-                    ElementIn(k, f, *f.pElem, A::At(v, i), JoinPath(strPath, std::to_string(i)), out);
-                if (n <= f.uiCap) Add(out, strPath, Verdict::kTaken, Reason::kAsWritten, k, f, v, "", false);
+                    ElementIn(k, f, *f.pElem, A::At(v, i), JoinPath(strPath, std::to_string(i)));
+                if (n <= f.uiCap) Taken(strPath, k, f, v);
                 return;
             }
-            case Form::kTuple: TupleIn(k, f, v, strPath, out); return;
-            default: ScalarIn(k, f, v, strPath, out); return;
+            case Form::kTuple: TupleIn(k, f, v, strPath); return;
+            default: ScalarIn(k, f, v, strPath); return;
         }
     }
 
-    static void TupleIn(const Key &k, const Value &f, const Node &v, const std::string &strPath, Out &out) {
+    void TupleIn(const Key &k, const Value &f, const Node &v, const std::string &strPath) {
         const size_t n = A::Size(v);
         if (f.uiJoined > 0) {
             // Texts joined "A/B/": all or nothing.
@@ -243,31 +253,31 @@ private:
                 if (bTexts) ulLen += A::Text(A::At(v, i)).size();
             }
             if (!bTexts)
-                Add(out, strPath, Verdict::kIgnored, Reason::kNotTaken, k, f, v, "not two texts", false);
+                Add(strPath, Verdict::kIgnored, Reason::kNotTaken, k, f, v, "not two texts", false);
             else if (ulLen > f.uiJoined)
-                Add(out, strPath, Verdict::kIgnored, Reason::kNotTaken, k, f, v,
+                Add(strPath, Verdict::kIgnored, Reason::kNotTaken, k, f, v,
                     std::to_string(ulLen) + " characters joined", false);
             else if (n > f.uiTuple)
-                Add(out, strPath, Verdict::kChanged, Reason::kElementsDropped, k, f, v,
-                    std::to_string(n) + " elements", false);
+                Add(strPath, Verdict::kChanged, Reason::kElementsDropped, k, f, v, std::to_string(n) + " elements",
+                    false);
             else
-                Add(out, strPath, Verdict::kTaken, Reason::kAsWritten, k, f, v, "", false);
+                Taken(strPath, k, f, v);
             return;
         }
         size_t ulRead = n < f.uiTuple ? n : f.uiTuple;
         if (n > f.uiTuple) {
-            Add(out, strPath, Verdict::kChanged, Reason::kElementsDropped, k, f, v,
-                std::to_string(n) + " elements", false);
+            Add(strPath, Verdict::kChanged, Reason::kElementsDropped, k, f, v, std::to_string(n) + " elements",
+                false);
             if (f.eExcess == Excess::kOptionalDropped) ulRead = f.uiTupleMin;
         } else if (n < f.uiTupleMin) {
             // A missing word is no text: the matcher logs it and gives its invalid member.
-            Add(out, strPath, Verdict::kChanged, Reason::kElementsMissing, k, f, v,
-                std::to_string(n) + " elements", f.pTuple[0].eForm == Form::kWord);
+            Add(strPath, Verdict::kChanged, Reason::kElementsMissing, k, f, v, std::to_string(n) + " elements",
+                f.pTuple[0].eForm == Form::kWord);
         } else {
-            Add(out, strPath, Verdict::kTaken, Reason::kAsWritten, k, f, v, "", false);
+            Taken(strPath, k, f, v);
         }
         for (size_t i = 0; i < ulRead; ++i)
-            ElementIn(k, f, f.pTuple[i], A::At(v, i), JoinPath(strPath, std::to_string(i)), out);
+            ElementIn(k, f, f.pTuple[i], A::At(v, i), JoinPath(strPath, std::to_string(i)));
     }
 
     static std::string ExpectedOf(const Key &k) {
@@ -278,6 +288,9 @@ private:
         }
         return r;
     }
+
+    const bool m_bAbsent;
+    Out m_out;
 };
 
 }  // namespace devcap_tool::model

@@ -9,7 +9,7 @@ namespace {
 
 constexpr Value kLedTypeElem = WordOf(kLedType, DEVCAP_FIELD(stPatchCap.stLedInfo.aeLedType));
 constexpr Value kLedCtlElem = WordOf(kLedHardCtl, DEVCAP_FIELD(stPatchCap.stLedInfo.aeLedHardCtl));
-constexpr Value kGpioElem = Number<int>(DEVCAP_FIELD(stPatchCap.stLedInfo.aiLedGpioCtl));
+constexpr Value kGpioElem = GpioLine<int>(DEVCAP_FIELD(stPatchCap.stLedInfo.aiLedGpioCtl));
 constexpr Value kFreqElem = Number<int>(DEVCAP_FIELD(stPatchCap.stLedInfo.aiLedFreq));
 // Element i's pair lands in slot i: the first end in iRangeMin, the second in iRangeMax.
 constexpr Value kRangeEnds[] = {

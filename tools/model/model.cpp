@@ -23,22 +23,16 @@ const char *FileName(const char *pcKind) {
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
-bool SameButCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (Lower(a[i]) != Lower(b[i])) return false;
-    return true;
-}
+}  // namespace
 
-// Edit distance, letter case counting as no difference.
-size_t Distance(std::string_view a, std::string_view b) {
+size_t EditDistance(std::string_view a, std::string_view b) {
     std::vector<size_t> row(b.size() + 1);
     for (size_t j = 0; j <= b.size(); ++j) row[j] = j;
     for (size_t i = 1; i <= a.size(); ++i) {
         size_t ulDiag = row[0];
         row[0] = i;
         for (size_t j = 1; j <= b.size(); ++j) {
-            size_t ulUp = row[j];
+            const size_t ulUp = row[j];
             row[j] = std::min({row[j] + 1, row[j - 1] + 1, ulDiag + (Lower(a[i - 1]) == Lower(b[j - 1]) ? 0 : 1)});
             ulDiag = ulUp;
         }
@@ -46,29 +40,33 @@ size_t Distance(std::string_view a, std::string_view b) {
     return row[b.size()];
 }
 
-// The candidates close to a name: those with the same letters in another
-// case when there are any; otherwise by distance, within a third of the
-// name's length (at least 2).
-std::vector<std::string> Closest(const std::vector<std::string> &candidates, std::string_view strName) {
+bool SameLettersOtherCase(std::string_view a, std::string_view b) {
+    if (a == b || a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (Lower(a[i]) != Lower(b[i])) return false;
+    return true;
+}
+
+std::vector<std::string> Closest(const std::vector<std::string> &candidates, std::string_view strName, size_t ulMax) {
     std::vector<std::string> sameButCase;
     for (const std::string &c : candidates)
-        if (c != strName && SameButCase(c, strName)) sameButCase.push_back(c);
+        if (SameLettersOtherCase(c, strName)) sameButCase.push_back(c);
     if (!sameButCase.empty()) return sameButCase;
     std::vector<std::pair<size_t, std::string>> scored;
-    const size_t ulMax = std::max<size_t>(2, strName.size() / 3);
     for (const std::string &c : candidates) {
         if (c == strName) continue;
-        const size_t ulScore = Distance(c, strName);
+        const size_t ulScore = EditDistance(c, strName);
         if (ulScore <= ulMax) scored.emplace_back(ulScore, c);
     }
-    std::stable_sort(scored.begin(), scored.end(),
-                     [](const auto &x, const auto &y) { return x.first < y.first; });
+    std::stable_sort(scored.begin(), scored.end(), [](const auto &x, const auto &y) { return x.first < y.first; });
     std::vector<std::string> r;
     for (auto &s : scored) r.push_back(std::move(s.second));
     return r;
 }
 
-}  // namespace
+std::vector<std::string> Suggest(const std::vector<std::string> &candidates, std::string_view strName) {
+    return Closest(candidates, strName, std::max<size_t>(2, strName.size() / 3));
+}
 
 const char *JsonTypeName(JsonType eType) {
     switch (eType) {
@@ -128,28 +126,21 @@ const FileModel *FileOfPath(std::string_view strPath) {
 
 std::vector<const Key *> Keys(const Object &stObject) {
     std::vector<const Key *> r;
-    for (size_t i = 0; i < stObject.ulKeys; ++i) r.push_back(&stObject.pKeys[i]);
-    if (stObject.pShared != nullptr)
-        for (const Key *k : Keys(*stObject.pShared)) r.push_back(k);
+    FirstKey(stObject, [&](const Key &k) {
+        r.push_back(&k);
+        return false;
+    });
     return r;
 }
 
 const Key *FindKey(const Object &stObject, std::string_view strName) {
-    for (const Key *k : Keys(stObject))
-        if (strName == k->pcName) return k;
-    return nullptr;
+    return FirstKey(stObject, [&](const Key &k) { return strName == k.pcName; });
 }
 
 std::vector<const Value *> Forms(const Key &stKey) {
     std::vector<const Value *> r{&stKey.stValue};
     if (stKey.pAlt != nullptr) r.push_back(stKey.pAlt);
     return r;
-}
-
-const Value *FormFor(const Key &stKey, JsonType eType) {
-    for (const Value *v : Forms(stKey))
-        if (v->eJson == eType) return v;
-    return nullptr;
 }
 
 JsonTypes TypesOf(const Key &stKey) {
@@ -165,13 +156,13 @@ std::vector<std::string> KeyNames(const Object &stObject) {
 }
 
 std::vector<std::string> Suggest(const Object &stObject, std::string_view strName) {
-    return Closest(KeyNames(stObject), strName);
+    return Suggest(KeyNames(stObject), strName);
 }
 
 std::vector<std::string> SuggestWord(const Vocab &stVocab, std::string_view strText) {
     std::vector<std::string> words;
     for (const Entry &w : stVocab.Words()) words.push_back(w.strText);
-    return Closest(words, strText);
+    return Suggest(words, strText);
 }
 
 const Object *ObjectAt(const FileModel &stFile, const std::vector<std::string> &path) {

@@ -206,6 +206,7 @@ struct Value {
     Field stCount2{};                         // ... and a second one ("ISP_INFO": the lenses)
     bool bCountsEmpty = false;                // an empty array sets the count too
     unsigned char ucSlot = 0;                 // kTuple position: the slot of its field it sets
+    bool bGpio = false;                       // kNumber: the integer is a GPIO line number
 };
 
 struct Key {
@@ -265,22 +266,48 @@ const FileModel *FileOfPath(std::string_view strPath);
 
 // The keys valid in an object, its own first, then the shared ones.
 std::vector<const Key *> Keys(const Object &stObject);
+// The first of those keys for which f(const Key &) is true; null when none.
+// (Keys() without building the list.)
+template <typename F>
+const Key *FirstKey(const Object &stObject, F f) {
+    for (const Object *o = &stObject; o != nullptr; o = o->pShared)
+        for (size_t i = 0; i < o->ulKeys; ++i)
+            if (f(o->pKeys[i])) return &o->pKeys[i];
+    return nullptr;
+}
 // The key of that name (exact, case-sensitive); null when none.
 const Key *FindKey(const Object &stObject, std::string_view strName);
 // The form of a key that takes a value of this JSON type; null when the key
 // does not take that type.
-const Value *FormFor(const Key &stKey, JsonType eType);
+inline const Value *FormFor(const Key &stKey, JsonType eType) {
+    if (stKey.stValue.eJson == eType) return &stKey.stValue;
+    return stKey.pAlt != nullptr && stKey.pAlt->eJson == eType ? stKey.pAlt : nullptr;
+}
 // Every form of a key (one or two).
 std::vector<const Value *> Forms(const Key &stKey);
 // The JSON types a key takes, over its forms.
 JsonTypes TypesOf(const Key &stKey);
 
+// ---------------------------------------------------------- near misses
+
+// Edit distance of two texts (insertions, deletions, substitutions), letter
+// case counting as no difference.
+size_t EditDistance(std::string_view a, std::string_view b);
+// The same letters in another case (not the same text).
+bool SameLettersOtherCase(std::string_view a, std::string_view b);
+// The candidates close to a name that is none of them, best first: those
+// with the same letters in another case when there are any; otherwise those
+// at most ulMax edits away, by distance (ties in the candidates' order).
+std::vector<std::string> Closest(const std::vector<std::string> &candidates, std::string_view strName, size_t ulMax);
+// Those to suggest for a name ("did you mean"): Closest within a third of
+// the name's length, and at least 2 edits.
+std::vector<std::string> Suggest(const std::vector<std::string> &candidates, std::string_view strName);
+
 // The names of the keys valid in an object, in the order of Keys().
 std::vector<std::string> KeyNames(const Object &stObject);
-// Keys of the object close to a name that is none of them: same letters in
-// another case, or a small edit distance; best first.
+// Keys of the object to suggest for a name that is none of them.
 std::vector<std::string> Suggest(const Object &stObject, std::string_view strName);
-// Words of a vocabulary close to a text that is none of them; best first.
+// Words of a vocabulary to suggest for a text that is none of them.
 std::vector<std::string> SuggestWord(const Vocab &stVocab, std::string_view strText);
 
 // The object a key path leads to from a file's top ("Uart/Uart485"); for an

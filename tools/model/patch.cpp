@@ -10,7 +10,7 @@ namespace {
 constexpr Value kDefogElem = Flag(DEVCAP_FIELD(stPatchCap.abOpticsDefogSup));
 constexpr Value kDelayElem = Number<int>(DEVCAP_FIELD(stPatchCap.aiIrcutDelay));
 constexpr Value kLaserElem = WordOf(kLaser, DEVCAP_FIELD(stPatchCap.aeLaserDistance));
-constexpr Value kIrcutGpio = Number<int>(DEVCAP_FIELD(stBoardCap.stIrcut.aaiIrcutGpioCtl));
+constexpr Value kIrcutGpio = GpioLine<int>(DEVCAP_FIELD(stBoardCap.stIrcut.aaiIrcutGpioCtl));
 constexpr Value kIrcutRow =
     Slots(kIrcutGpio, DEVCAP_FIELD(stBoardCap.stIrcut.aaiIrcutGpioCtl), CAP_IRCUT_GPIOS);
 

@@ -52,6 +52,14 @@ constexpr Value Number(Field f) {
     return Value{.eJson = kInt, .eForm = Form::kNumber, .stField = f, .stRange = RangeOfType<T>()};
 }
 
+// An integer that is a GPIO line number, narrowed to T.
+template <typename T>
+constexpr Value GpioLine(Field f) {
+    Value v = Number<T>(f);
+    v.bGpio = true;
+    return v;
+}
+
 constexpr Value Decimal(Field f) { return Value{.eJson = kDouble, .eForm = Form::kDecimal, .stField = f}; }
 
 // A text kept in a field of f.uiCount bytes: one character less, longer texts

@@ -20,6 +20,7 @@
 #include "host.h"
 #include "model/judge.h"
 #include "model/model.h"
+#include "platform/messages.h"
 
 namespace {
 
@@ -440,9 +441,28 @@ json_object *FileWith(const Place &p, const char *pcKey, json_object *pValue) {
     return root;
 }
 
+// Whether a message is the library's message of printf format pcFormat: it
+// begins with the format's text before the first argument and holds the
+// texts between the arguments, in their order.
+bool IsMessage(const Message &m, const char *pcFormat) {
+    std::string_view f = pcFormat;
+    if (f.ends_with('\n')) f.remove_suffix(1);
+    size_t ulAt = 0;
+    for (bool bLead = true;; bLead = false) {
+        const size_t ulArg = f.find('%');
+        const std::string_view strPiece = f.substr(0, ulArg);
+        const size_t ulFound = m.strText.find(strPiece, ulAt);
+        if (ulFound == std::string::npos || (bLead && ulFound != 0)) return false;
+        if (ulArg == std::string_view::npos) return true;
+        ulAt = ulFound + strPiece.size();
+        // Past the argument's conversion ("%s", "%lu").
+        const size_t ulConv = f.find_first_of("sdup", ulArg);
+        f.remove_prefix(ulConv == std::string_view::npos ? f.size() : ulConv + 1);
+    }
+}
+
 bool Routine(const Message &m) {
-    return m.iLevel == 7 || (m.strText.rfind("key=", 0) == 0 && m.strText.find(",val=") != std::string::npos) ||
-           m.strText.rfind("pcOutCapPath = ", 0) == 0;
+    return m.iLevel == 7 || IsMessage(m, cap::msg::kBoardIntTrace) || IsMessage(m, cap::msg::kCapPath);
 }
 
 // The library's own messages of a run about the file under test: for the
@@ -451,7 +471,7 @@ std::multiset<Message> Findings(const StartUp &r, FileKind e) {
     std::multiset<Message> s;
     int iPaths = 0;
     for (const Message &m : r.log) {
-        if (m.strText.rfind("pcOutCapPath = ", 0) == 0) ++iPaths;
+        if (IsMessage(m, cap::msg::kCapPath)) ++iPaths;
         if (e == FileKind::kIndex && iPaths != 1) continue;
         if (!Routine(m)) s.insert(m);
     }
