@@ -22,6 +22,7 @@ struct CapFile {
     std::string strDevPath;  // as the device names it: "/usr/bin/P/hardwareindex.json"
     std::string strRel;      // relative to the root: "usr/bin/P/hardwareindex.json"
     bool bExists = false;
+    bool bLoaded = false;    // json and judgements are there
     JsonFile json;           // read when it exists
     // What the device makes of each value, as the model judges it (when the
     // device reads the file and it holds an object), in file order.

@@ -396,20 +396,26 @@ JsonFile ParseJson(std::string_view strText) {
 }
 
 JsonFile ReadJsonFile(const std::string &strHostPath, bool *pbExists) {
-    const int iFd = open(strHostPath.c_str(), O_RDONLY | O_CLOEXEC);
+    // Opened without a test first (a FIFO does not block the open); only a
+    // file that cannot be opened is looked at, to tell an unreadable file
+    // from none.
+    const int iFd = open(strHostPath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     struct stat st;
     const bool bFile = iFd >= 0 && fstat(iFd, &st) == 0 && S_ISREG(st.st_mode);
-    if (pbExists != nullptr) *pbExists = bFile || (iFd < 0 && errno != ENOENT && errno != ENOTDIR);
+    if (pbExists != nullptr)
+        *pbExists = bFile || (iFd < 0 && stat(strHostPath.c_str(), &st) == 0 && S_ISREG(st.st_mode));
     if (!bFile) {
         if (iFd >= 0) close(iFd);
         return JsonFile{};
     }
-    // The size fstat gave, and one more byte to see that the file ends there.
+    // The size fstat gave, and one more byte: a read that does not fill the
+    // buffer has reached the end of the file.
     std::string s(static_cast<size_t>(st.st_size) + 1, '\0');
     size_t ulGot = 0;
     for (ssize_t n; (n = read(iFd, s.data() + ulGot, s.size() - ulGot)) > 0;) {
         ulGot += static_cast<size_t>(n);
-        if (ulGot == s.size()) s.resize(s.size() * 2);
+        if (ulGot < s.size()) break;
+        s.resize(s.size() * 2);
     }
     close(iFd);
     s.resize(ulGot);

@@ -5,7 +5,6 @@
 #include "checks/linter.h"
 
 #include <stdio.h>
-#include <sys/stat.h>
 
 #include <algorithm>
 #include <map>
@@ -19,7 +18,8 @@ namespace devcap_tool::lint {
 
 namespace {
 
-// Every capability file of the tree that a product reads, read once.
+// Every capability file of the tree that a product reads, read once while
+// products need it.
 class TreeFiles {
 public:
     TreeFiles(const std::string &strRoot, model::Absent eAbsent)
@@ -32,12 +32,22 @@ public:
             slot->enKind = enKind;
             slot->strDevPath = strDevPath;
             slot->strRel = strDevPath.substr(1);
-            struct stat st;
-            const std::string strHost = m_strRoot + strDevPath;
-            slot->bExists = stat(strHost.c_str(), &st) == 0 && S_ISREG(st.st_mode);
-            if (slot->bExists) ReadCapFile(strHost, m_eAbsent, *slot);
+        }
+        if (!slot->bLoaded) {
+            ReadCapFile(m_strRoot + strDevPath, m_eAbsent, *slot);
+            slot->bLoaded = true;
         }
         return slot.get();
+    }
+    // A file no product reads again (a product's own): its text and
+    // judgements go, what it is stays.
+    void Unload(const std::string &strDevPath) {
+        auto it = m_files.find(strDevPath);
+        if (it == m_files.end()) return;
+        CapFile &file = *it->second;
+        file.json = JsonFile{};
+        file.judgements = {};
+        file.bLoaded = false;
     }
 
     const std::map<std::string, std::unique_ptr<CapFile>> &All() const { return m_files; }
@@ -170,6 +180,7 @@ void Linter::Run(const std::string &strName, LintResult &result) {
     summary.pFailedStage = p.pFailedStage;
     for (const CapFile *pf : p.Files()) summary.files.push_back(pf->strRel);
     result.products.push_back(std::move(summary));
+    for (FileKind enKind : {FileKind::kIndex, FileKind::kPatch}) m_files.Unload(DevPathOf(enKind, strName));
 }
 
 void Linter::CheckTree(LintResult &result, bool bWholeTree) {
