@@ -137,13 +137,14 @@ void Session::Sink(int, int iLevel, const char *pcMsg, void *pUser) {
     if (pSelf->m_bEcho)
         fprintf(stderr, "CAP %s [%s][%d] %s\n", HOST_LevelName(iLevel), stLine.strFn.c_str(), stLine.iLine,
                 stLine.strText.c_str());
-    pSelf->m_log.push_back(std::move(stLine));
+    pSelf->m_pTo->push_back(std::move(stLine));
 }
 
 int Session::Init() {
-    size_t ulFrom = m_log.size();
+    m_initLog.clear();
+    m_pTo = &m_initLog;
     m_iInitRc = CAP_CapInit();
-    m_initLog.assign(m_log.begin() + static_cast<long>(ulFrom), m_log.end());
+    m_pTo = &m_log;
     return m_iInitRc;
 }
 

@@ -59,7 +59,7 @@ public:
     // library's error messages. Empty when start-up succeeded.
     std::string FailureReport() const;
 
-    // Messages captured since the last Clear().
+    // Messages captured since the last ClearLog(), but for those of Init().
     const std::vector<LogLine> &Log() const { return m_log; }
     // Messages of the last Init().
     const std::vector<LogLine> &InitLog() const { return m_initLog; }
@@ -75,6 +75,7 @@ private:
     static void Sink(int iModule, int iLevel, const char *pcMsg, void *pUser);
     std::vector<LogLine> m_log;
     std::vector<LogLine> m_initLog;
+    std::vector<LogLine> *m_pTo = &m_log;  // where messages go: m_initLog during Init()
     bool m_bEcho = false;
     bool m_bMuted = false;
     int m_iInitRc = 0;

@@ -11,11 +11,27 @@
 
 namespace devcap_tool::lint {
 
-std::string FolderOf(FileKind enKind) {
+namespace {
+
+std::string FolderOfKind(FileKind enKind) {
     for (const cap::CapFileKind &k : cap::kCapFileKinds)
         if (strcmp(k.acFile, FileNameOf(enKind)) == 0 && k.acShared[0] != '\0')
             return std::string(cap::kRootDir) + "/" + k.acShared;
     return cap::kRootDir;
+}
+
+}  // namespace
+
+const std::string &FolderOf(FileKind enKind) {
+    static const std::vector<std::string> s_folders = [] {
+        std::vector<std::string> v;
+        for (const model::FileModel &f : model::Files()) {
+            if (v.size() <= static_cast<size_t>(f.eKind)) v.resize(static_cast<size_t>(f.eKind) + 1);
+            v[static_cast<size_t>(f.eKind)] = FolderOfKind(f.eKind);
+        }
+        return v;
+    }();
+    return s_folders[static_cast<size_t>(enKind)];
 }
 
 std::string DevPathOf(FileKind enKind, const std::string &strName) {

@@ -53,7 +53,12 @@ struct Product {
     bool bIndexLedCount = false;
 
     // Every file the product reads, in start-up order, once each.
-    std::vector<const CapFile *> Files() const;
+    const std::vector<const CapFile *> &Files() const { return m_files; }
+    // A file it reads (none: null), after those it reads before.
+    void AddFile(const CapFile *pFile);
+
+private:
+    std::vector<const CapFile *> m_files;
 };
 
 // What a file is checked in: the board's "LedInfo" is only read in products
@@ -118,7 +123,7 @@ void CheckFileNames(Folders &folders, const std::vector<std::string> &products, 
 std::string DevPathOf(FileKind enKind, const std::string &strName);
 // The folder holding the named folders of a kind ("/usr/bin/hardware/board",
 // "/usr/bin"), and the kind's file name ("cap_board.json").
-std::string FolderOf(FileKind enKind);
+const std::string &FolderOf(FileKind enKind);
 inline const char *FileNameOf(FileKind enKind) { return model::File(enKind).pcFile; }
 inline const char *KindName(FileKind enKind) { return model::File(enKind).pcKind; }
 // The names in a folder of the root (files and folders), sorted.

@@ -35,8 +35,11 @@ long long CountOf(const model::Object *pObject, const char *pcKey, const JsonVal
     return pKey != nullptr ? model::Narrowed(pKey->stValue, v.llVal) : v.llVal;
 }
 
+// The object at the top of a file kind's files under that key.
 const model::Object *ObjectOf(FileKind enKind, const char *pcObject) {
-    return model::ObjectAt(model::File(enKind), {pcObject});
+    const model::Key *pKey = model::FindKey(*model::File(enKind).pTop, pcObject);
+    const model::Value *pForm = pKey != nullptr ? model::FormFor(*pKey, model::kObject) : nullptr;
+    return pForm != nullptr ? pForm->pObject : nullptr;
 }
 
 void CheckAlarms(const CapFile &board, FindingSink &sink) {

@@ -1,7 +1,9 @@
 // gpio-reuse: one GPIO line given to two functions of a product, over the
 // GPIO lines the device takes from the board file and the patch file (and
 // from the one "LedInfo" it keeps).
+#include <algorithm>
 #include <map>
+#include <numeric>
 
 #include "checks/model_walk.h"
 
@@ -53,6 +55,7 @@ void CheckGpioReuse(const Product &p, FindingSink &sink) {
                           : HasLedInfo(p.pIndex)                      ? p.pIndex
                                                                       : nullptr;
     std::vector<Use> uses;
+    uses.reserve(64);
     if (pLed == p.pIndex) Collect(*p.pIndex, true, uses);
     Collect(*p.pBoard, pLed == p.pBoard, uses);
     if (p.pPatch != nullptr && p.pPatch->json.bDeviceReads) {
@@ -65,19 +68,24 @@ void CheckGpioReuse(const Product &p, FindingSink &sink) {
         }
         Collect(*p.pPatch, pLed == p.pPatch, uses);
     }
+    // For each use, the first use of its line: the uses by line, each line's
+    // in their order.
+    std::vector<size_t> byLine(uses.size()), first(uses.size());
+    std::iota(byLine.begin(), byLine.end(), 0);
+    std::stable_sort(byLine.begin(), byLine.end(), [&](size_t a, size_t b) { return uses[a].llGpio < uses[b].llGpio; });
+    for (size_t i = 0; i < byLine.size(); ++i)
+        first[byLine[i]] =
+            i > 0 && uses[byLine[i - 1]].llGpio == uses[byLine[i]].llGpio ? first[byLine[i - 1]] : byLine[i];
     // One finding for each pair of keys that share lines, at the first line
     // given twice.
-    std::map<long long, const Use *> first;
-    std::map<std::pair<std::string_view, std::string_view>, std::vector<const Use *>> shared;
-    for (const Use &u : uses) {
-        auto [it, bNew] = first.try_emplace(u.llGpio, &u);
-        if (!bNew) shared[{u.strKey, it->second->strKey}].push_back(&u);
-    }
+    std::map<std::pair<std::string_view, std::string_view>, std::vector<size_t>> shared;
+    for (size_t i = 0; i < uses.size(); ++i)
+        if (first[i] != i) shared[{uses[i].strKey, uses[first[i]].strKey}].push_back(i);
     for (const auto &[keys, dups] : shared) {
-        const Use &u = *dups.front();
-        const Use &f = *first[u.llGpio];
+        const Use &u = uses[dups.front()];
+        const Use &f = uses[first[dups.front()]];
         std::vector<std::string> lines;
-        for (const Use *pu : dups) lines.push_back(std::to_string(pu->llGpio));
+        for (size_t i : dups) lines.push_back(std::to_string(uses[i].llGpio));
         const bool bOne = lines.size() == 1;
         const std::string strWhere = f.pFile == u.pFile ? "line " + std::to_string(f.stPos.iLine)
                                                         : f.pFile->strRel + ":" + std::to_string(f.stPos.iLine);

@@ -115,24 +115,29 @@ Product Linter::Start(const std::string &strName) {
     p.iInitRc = m_session.Init();
     p.pFailedStage = m_session.FailedStage();
     p.log = m_session.TakeInitLog();
-    m_session.ClearLog();
 
     p.pIndex = m_files.Get(FileKind::kIndex, DevPathOf(FileKind::kIndex, strName));
     const CapFile *pPatch = m_files.Get(FileKind::kPatch, DevPathOf(FileKind::kPatch, strName));
     p.pPatch = pPatch->bExists || (p.pFailedStage == nullptr || p.pFailedStage->iNumber > 1) ? pPatch : nullptr;
-    if (p.pFailedStage != nullptr && p.pFailedStage->iNumber == 1) return p;
-
-    // What stage 1 made of the index: the names as the device holds them.
-    auto Named = [this](FileKind enKind, const std::string &strFile) {
-        return strFile.empty() ? nullptr : m_files.Get(enKind, DevPathOf(enKind, strFile));
-    };
-    p.strBoardName = g_pstBoardCap->acBoardType;
-    p.pBoard = Named(FileKind::kBoard, p.strBoardName);
-    for (int i = 0; i < std::min<int>(g_pstSensorCap->usSensorNum, CAP_MAX_CHANNEL); ++i)
-        p.sensors.push_back(Named(FileKind::kSensor, p.sensorNames.emplace_back(g_pstSensorCap->aacSensorName[i])));
-    for (int i = 0; i < std::min<int>(g_pstLensCap->usLensNum, CAP_MAX_CHANNEL); ++i)
-        p.lenses.push_back(Named(FileKind::kLens, p.lensNames.emplace_back(g_pstLensCap->aacLensName[i])));
-    p.bIndexLedCount = IndexGivesLedCount(*p.pIndex);
+    if (p.pFailedStage == nullptr || p.pFailedStage->iNumber > 1) {
+        // What stage 1 made of the index: the names as the device holds them.
+        auto Named = [this](FileKind enKind, const std::string &strFile) {
+            return strFile.empty() ? nullptr : m_files.Get(enKind, DevPathOf(enKind, strFile));
+        };
+        p.strBoardName = g_pstBoardCap->acBoardType;
+        p.pBoard = Named(FileKind::kBoard, p.strBoardName);
+        for (int i = 0; i < std::min<int>(g_pstSensorCap->usSensorNum, CAP_MAX_CHANNEL); ++i)
+            p.sensors.push_back(
+                Named(FileKind::kSensor, p.sensorNames.emplace_back(g_pstSensorCap->aacSensorName[i])));
+        for (int i = 0; i < std::min<int>(g_pstLensCap->usLensNum, CAP_MAX_CHANNEL); ++i)
+            p.lenses.push_back(Named(FileKind::kLens, p.lensNames.emplace_back(g_pstLensCap->aacLensName[i])));
+        p.bIndexLedCount = IndexGivesLedCount(*p.pIndex);
+    }
+    // Every file once, in start-up order.
+    for (const CapFile *pf : {p.pIndex, p.pBoard}) p.AddFile(pf);
+    for (const CapFile *pf : p.sensors) p.AddFile(pf);
+    for (const CapFile *pf : p.lenses) p.AddFile(pf);
+    p.AddFile(p.pPatch);
     return p;
 }
 
@@ -210,15 +215,9 @@ void Linter::Finish(LintResult &result) {
 
 }  // namespace
 
-std::vector<const CapFile *> Product::Files() const {
-    std::vector<const CapFile *> all = {pIndex, pBoard};
-    all.insert(all.end(), sensors.begin(), sensors.end());
-    all.insert(all.end(), lenses.begin(), lenses.end());
-    all.push_back(pPatch);
-    std::vector<const CapFile *> once;
-    for (const CapFile *pf : all)
-        if (pf != nullptr && std::find(once.begin(), once.end(), pf) == once.end()) once.push_back(pf);
-    return once;
+void Product::AddFile(const CapFile *pFile) {
+    if (pFile != nullptr && std::find(m_files.begin(), m_files.end(), pFile) == m_files.end())
+        m_files.push_back(pFile);
 }
 
 int LintResult::Count(Severity enSeverity) const {

@@ -34,7 +34,10 @@ const char *ReasonName(Reason e) {
 }
 
 std::string JoinPath(const std::string &strPath, std::string_view strKey) {
-    return strPath.empty() ? std::string(strKey) : strPath + "/" + std::string(strKey);
+    if (strPath.empty()) return std::string(strKey);
+    std::string r;
+    r.reserve(strPath.size() + 1 + strKey.size());
+    return r.append(strPath).append(1, '/').append(strKey);
 }
 
 namespace {

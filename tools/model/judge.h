@@ -107,44 +107,45 @@ private:
     }
 
     void KeyIn(const Object &o, std::string_view strKey, const Node &v, const std::string &strAt) {
-        const std::string strPath = JoinPath(strAt, strKey);
+        std::string strPath = JoinPath(strAt, strKey);
         const JsonType eType = A::Type(v);
         const Key *k = FindKey(o, strKey);
         const bool bLogged = (o.stUnknown.uiLogged & eType) != 0 &&
                              !((o.stUnknown.uiPerElement & eType) != 0 && A::Size(v) == 0);
         if (k == nullptr) {
-            m_out.push_back({strPath, Verdict::kIgnored, Reason::kUnknownKey, nullptr, nullptr, &v,
+            m_out.push_back({std::move(strPath), Verdict::kIgnored, Reason::kUnknownKey, nullptr, nullptr, &v,
                              JsonTypeName(eType), "", Suggest(o, strKey), bLogged && !o.bLookup});
             return;
         }
         const Value *f = FormFor(*k, eType);
         if (f == nullptr) {
             const bool bConverted = o.bByKeyAlone && k->stValue.eMismatch == Mismatch::kConverted;
-            m_out.push_back({strPath, bConverted ? Verdict::kChanged : Verdict::kIgnored,
+            m_out.push_back({std::move(strPath), bConverted ? Verdict::kChanged : Verdict::kIgnored,
                              bConverted ? Reason::kConverted : Reason::kWrongType, k, &k->stValue, &v,
                              JsonTypeName(eType), ExpectedOf(*k), {},
                              (bLogged && !o.bByKeyAlone && !o.bLookup) ||
                                  (o.stUnknown.uiKnownLogged & eType) != 0});
             return;
         }
-        ValueIn(*k, *f, v, strPath);
+        ValueIn(*k, *f, v, std::move(strPath));
     }
 
     // A judgement of a value; what the form expects is said only where the
-    // value is not taken as written.
-    void Add(const std::string &strPath, Verdict e, Reason r, const Key &k, const Value &f, const Node &v,
+    // value is not taken as written. (Paths are handed on by value and moved
+    // where they are used last.)
+    void Add(std::string strPath, Verdict e, Reason r, const Key &k, const Value &f, const Node &v,
              std::string strFound, bool bLogs, std::vector<std::string> sugg = {}) {
-        m_out.push_back({strPath, e, r, &k, &f, &v, std::move(strFound),
+        m_out.push_back({std::move(strPath), e, r, &k, &f, &v, std::move(strFound),
                          e == Verdict::kTaken ? std::string() : Expected(f), std::move(sugg), bLogs});
     }
-    void Taken(const std::string &strPath, const Key &k, const Value &f, const Node &v) {
-        Add(strPath, Verdict::kTaken, Reason::kAsWritten, k, f, v, "", false);
+    void Taken(std::string strPath, const Key &k, const Value &f, const Node &v) {
+        Add(std::move(strPath), Verdict::kTaken, Reason::kAsWritten, k, f, v, "", false);
     }
 
     static std::string Quoted(std::string_view s) { return "\"" + std::string(s) + "\""; }
 
     // A scalar of the form's own JSON type.
-    void ScalarIn(const Key &k, const Value &f, const Node &v, const std::string &strPath) {
+    void ScalarIn(const Key &k, const Value &f, const Node &v, std::string strPath) {
         switch (f.eForm) {
             case Form::kNumber:
             case Form::kNumberWord: {
@@ -153,19 +154,20 @@ private:
                 const bool bWord = f.eForm != Form::kNumberWord || f.pVocab->FindNumber(llStored) != nullptr;
                 const bool bLogs = !bWord && f.pVocab->LogsUnknown();
                 if (llStored != ll) {
-                    Add(strPath, Verdict::kChanged, Reason::kNarrowed, k, f, v,
+                    Add(std::move(strPath), Verdict::kChanged, Reason::kNarrowed, k, f, v,
                         std::to_string(ll) + " (stored as " + std::to_string(llStored) + ")", bLogs);
                     return;
                 }
                 if (!bWord) {
-                    Add(strPath, Verdict::kChanged, Reason::kInvalidWord, k, f, v, std::to_string(ll), bLogs);
+                    Add(std::move(strPath), Verdict::kChanged, Reason::kInvalidWord, k, f, v, std::to_string(ll),
+                        bLogs);
                     return;
                 }
                 break;
             }
             case Form::kText:
                 if (A::Text(v).size() > f.uiCap) {
-                    Add(strPath, Verdict::kChanged, Reason::kCut, k, f, v,
+                    Add(std::move(strPath), Verdict::kChanged, Reason::kCut, k, f, v,
                         std::to_string(A::Text(v).size()) + " characters", true);
                     return;
                 }
@@ -175,13 +177,13 @@ private:
                 const bool bCut = f.stText.Valid() && s.size() > f.uiCap;
                 if (f.pVocab->Find(s) == nullptr) {
                     const bool bKept = !f.pVocab->Unknown().has_value();
-                    Add(strPath, bKept ? Verdict::kIgnored : Verdict::kChanged,
+                    Add(std::move(strPath), bKept ? Verdict::kIgnored : Verdict::kChanged,
                         bKept ? Reason::kKeptPrevious : Reason::kInvalidWord, k, f, v, Quoted(s),
                         f.pVocab->LogsUnknown() || bCut, SuggestWord(*f.pVocab, s));
                     return;
                 }
                 if (bCut) {
-                    Add(strPath, Verdict::kChanged, Reason::kCut, k, f, v,
+                    Add(std::move(strPath), Verdict::kChanged, Reason::kCut, k, f, v,
                         std::to_string(s.size()) + " characters", true);
                     return;
                 }
@@ -189,26 +191,26 @@ private:
             }
             default: break;
         }
-        Taken(strPath, k, f, v);
+        Taken(std::move(strPath), k, f, v);
     }
 
     // An element or position of an array: its form or a conversion.
-    void ElementIn(const Key &k, const Value &arr, const Value &e, const Node &v, const std::string &strPath) {
+    void ElementIn(const Key &k, const Value &arr, const Value &e, const Node &v, std::string strPath) {
         const JsonType eType = A::Type(v);
         if (eType == e.eJson) {
-            ValueIn(k, e, v, strPath);
+            ValueIn(k, e, v, std::move(strPath));
             return;
         }
         if (arr.eMismatch == Mismatch::kConverted) {
-            Add(strPath, Verdict::kChanged, Reason::kConverted, k, e, v, JsonTypeName(eType),
+            Add(std::move(strPath), Verdict::kChanged, Reason::kConverted, k, e, v, JsonTypeName(eType),
                 e.eForm == Form::kWord && e.pVocab->LogsUnknown());
             return;
         }
-        Add(strPath, Verdict::kIgnored, Reason::kWrongType, k, e, v, JsonTypeName(eType),
+        Add(std::move(strPath), Verdict::kIgnored, Reason::kWrongType, k, e, v, JsonTypeName(eType),
             arr.eMismatch == Mismatch::kWarned);
     }
 
-    void ValueIn(const Key &k, const Value &f, const Node &v, const std::string &strPath) {
+    void ValueIn(const Key &k, const Value &f, const Node &v, std::string strPath) {
         switch (f.eForm) {
             case Form::kObject: ObjectIn(*f.pObject, v, strPath); return;
             case Form::kObjects: {
@@ -234,15 +236,15 @@ private:
                         std::to_string(n) + " elements", f.eExcess == Excess::kWarnDropped);
                 for (size_t i = 0; i < n && i < f.uiCap; ++i)
                     ElementIn(k, f, *f.pElem, A::At(v, i), JoinPath(strPath, std::to_string(i)));
-                if (n <= f.uiCap) Taken(strPath, k, f, v);
+                if (n <= f.uiCap) Taken(std::move(strPath), k, f, v);
                 return;
             }
-            case Form::kTuple: TupleIn(k, f, v, strPath); return;
-            default: ScalarIn(k, f, v, strPath); return;
+            case Form::kTuple: TupleIn(k, f, v, std::move(strPath)); return;
+            default: ScalarIn(k, f, v, std::move(strPath)); return;
         }
     }
 
-    void TupleIn(const Key &k, const Value &f, const Node &v, const std::string &strPath) {
+    void TupleIn(const Key &k, const Value &f, const Node &v, std::string strPath) {
         const size_t n = A::Size(v);
         if (f.uiJoined > 0) {
             // Texts joined "A/B/": all or nothing.
