@@ -24,14 +24,16 @@ struct CapFile {
     bool bExists = false;
     bool bLoaded = false;    // json and judgements are there
     JsonFile json;           // read when it exists
-    // What the device makes of each value, as the model judges it (when the
-    // device reads the file and it holds an object), in file order.
+    // What the device makes of its values, as the model judges them (when
+    // the device reads the file and it holds an object), in file order: each
+    // value not taken as written, each GPIO line taken, and the optional keys
+    // left out when they are asked for.
     std::vector<model::Judgement<JsonValue>> judgements;
 };
 
 // Read a capability file (bExists, json) and judge it against the model of
-// its kind (the optional keys it leaves out too with Absent::kJudged).
-void ReadCapFile(const std::string &strHostPath, model::Absent eAbsent, CapFile &file);
+// its kind (the optional keys it leaves out too with bAbsentKeys).
+void ReadCapFile(const std::string &strHostPath, bool bAbsentKeys, CapFile &file);
 
 // A product as its start-up went: what the library did, and the files it
 // reads (null where the index does not lead to one).

@@ -50,7 +50,8 @@ public:
     Ch Take() {
         if (m_ul >= m_s.size()) return '\0';
         const char c = m_s[m_ul++];
-        Lex(c);
+        // Inside a text only its end and escapes change the state.
+        if (m_enState != State::kString || c == '"' || c == '\\') Lex(c);
         if (c == '\n') {
             ++m_stNext.iLine;
             m_stNext.iColumn = 1;
@@ -193,33 +194,29 @@ public:
     int MaxDepth() const { return m_iMaxDepth; }
 
 private:
+    // A value of this kind where the parser stands, made in its place.
     bool Add(JsonKind enKind) {
-        JsonValue v;
-        v.enKind = enKind;
-        v.stPos = m_stream.TokenStart();
-        if (m_stack.empty()) {
-            m_file.root = std::move(v);
-            m_pLast = &m_file.root;
-            return true;
-        }
+        m_pLast = Place();
+        m_pLast->enKind = enKind;
+        m_pLast->stPos = m_stream.TokenStart();
+        return true;
+    }
+    JsonValue *Place() {
+        if (m_stack.empty()) return &m_file.root;
         JsonValue &parent = *m_stack.back();
-        if (parent.Is(JsonKind::kArray)) {
-            parent.items.push_back(std::move(v));
-            m_pLast = &parent.items.back();
-            return true;
-        }
+        if (parent.Is(JsonKind::kArray)) return &parent.items.emplace_back();
         // A key given again keeps its first place and takes the new value.
         for (JsonMember &m : parent.members) {
             if (m.strKey != m_strKey) continue;
             m_file.leniencies.push_back({JsonLeniency::Kind::kDuplicateKey, m_stKeyPos, m_strKey, m.stKeyPos});
             m.stKeyPos = m_stKeyPos;
-            m.value = std::move(v);
-            m_pLast = &m.value;
-            return true;
+            m.value = JsonValue{};
+            return &m.value;
         }
-        parent.members.push_back({m_strKey, m_stKeyPos, std::move(v)});
-        m_pLast = &parent.members.back().value;
-        return true;
+        JsonMember &m = parent.members.emplace_back();
+        m.strKey.swap(m_strKey);
+        m.stKeyPos = m_stKeyPos;
+        return &m.value;
     }
     bool Open(JsonKind enKind) {
         Add(enKind);

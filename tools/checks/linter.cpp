@@ -22,8 +22,8 @@ namespace {
 // products need it.
 class TreeFiles {
 public:
-    TreeFiles(const std::string &strRoot, model::Absent eAbsent)
-        : m_strRoot(strRoot == "/" ? "" : strRoot), m_eAbsent(eAbsent) {}
+    TreeFiles(const std::string &strRoot, bool bAbsentKeys)
+        : m_strRoot(strRoot == "/" ? "" : strRoot), m_bAbsentKeys(bAbsentKeys) {}
 
     const CapFile *Get(FileKind enKind, const std::string &strDevPath) {
         std::unique_ptr<CapFile> &slot = m_files[strDevPath];
@@ -34,7 +34,7 @@ public:
             slot->strRel = strDevPath.substr(1);
         }
         if (!slot->bLoaded) {
-            ReadCapFile(m_strRoot + strDevPath, m_eAbsent, *slot);
+            ReadCapFile(m_strRoot + strDevPath, m_bAbsentKeys, *slot);
             slot->bLoaded = true;
         }
         return slot.get();
@@ -58,7 +58,7 @@ public:
 
 private:
     std::string m_strRoot;
-    model::Absent m_eAbsent;
+    bool m_bAbsentKeys;
     std::map<std::string, std::unique_ptr<CapFile>> m_files;
 };
 
@@ -83,7 +83,7 @@ public:
     Linter(const Options &opts, const std::set<std::string> &enabled)
         : m_opts(opts),
           m_enabled(enabled),
-          m_files(opts.strRoot, enabled.count(check::kAbsentKey) > 0 ? model::Absent::kJudged : model::Absent::kLeftOut),
+          m_files(opts.strRoot, enabled.count(check::kAbsentKey) > 0),
           m_folders(opts.strRoot),
           m_session(opts) {}
 

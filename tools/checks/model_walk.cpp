@@ -241,10 +241,12 @@ void CheckAgainstModel(const CapFile &file, FileContext stContext, FindingSink &
                  "the board file's \"LedInfo\" is not read in this product: its index gives a \"LedNum\"");
 }
 
-void ReadCapFile(const std::string &strHostPath, model::Absent eAbsent, CapFile &file) {
+void ReadCapFile(const std::string &strHostPath, bool bAbsentKeys, CapFile &file) {
     file.json = ReadJsonFile(strHostPath, &file.bExists);
+    // Of the values taken as written only the GPIO lines: gpio-reuse's.
+    const model::Listing stListing{.pfnTaken = [](const model::Value &v) { return v.bGpio; }, .bAbsent = bAbsentKeys};
     if (file.json.bDeviceReads && file.json.root.Is(JsonKind::kObject))
-        file.judgements = model::Judge<LintNodes>::File(model::File(file.enKind), file.json.root, eAbsent);
+        file.judgements = model::Judge<LintNodes>::File(model::File(file.enKind), file.json.root, stListing);
 }
 
 }  // namespace devcap_tool::lint

@@ -33,11 +33,16 @@ const char *ReasonName(Reason e) {
     return "?";
 }
 
+void AppendPath(std::string &strPath, std::string_view strKey) {
+    if (!strPath.empty()) strPath += '/';
+    strPath += strKey;
+}
+
 std::string JoinPath(const std::string &strPath, std::string_view strKey) {
-    if (strPath.empty()) return std::string(strKey);
     std::string r;
     r.reserve(strPath.size() + 1 + strKey.size());
-    return r.append(strPath).append(1, '/').append(strKey);
+    AppendPath(r.append(strPath), strKey);
+    return r;
 }
 
 namespace {

@@ -65,87 +65,116 @@ struct Judgement {
 // "a text of at most 9 characters", "an integer from 0 to 255",
 // "an array of at most 8 integers"...
 std::string Expected(const Value &v);
-// "key \"Uart485\" of \"Uart\"" style key path joined by '/'.
+// A key path and a key (or an index) below it, joined by '/':
+// "Uart/Uart485", "Uart/Uart485/DeviceNode/0".
 std::string JoinPath(const std::string &strPath, std::string_view strKey);
+void AppendPath(std::string &strPath, std::string_view strKey);
 
-// The judgements of every value of a file, in file order; every value, also
-// the ones taken as written. The keys an object lacks follow its members:
-// those the library needs (kMissingKey) always, the optional ones (kAbsent)
-// only when asked for with Absent::kJudged.
-enum class Absent { kLeftOut, kJudged };
+// What Judge::File lists besides every value not taken as written and every
+// key the library needs that an object lacks.
+struct Listing {
+    // Values taken as written: those whose form this accepts; null: all.
+    bool (*pfnTaken)(const Value &) = nullptr;
+    // The optional keys an object leaves out (kAbsent).
+    bool bAbsent = false;
+};
 
+// The judgements of the values of a file, in file order; the keys an object
+// lacks follow its members.
 template <typename A>
 class Judge {
 public:
     using Node = typename A::Node;
     using Out = std::vector<Judgement<Node>>;
 
-    static Out File(const FileModel &stFile, const Node &root, Absent eAbsent = Absent::kLeftOut) {
-        Judge j(eAbsent);
-        if (A::Type(root) == kObject) j.ObjectIn(*stFile.pTop, root, "");
+    static Out File(const FileModel &stFile, const Node &root, Listing stListing = {}) {
+        Judge j(stListing);
+        if (A::Type(root) == kObject) j.ObjectIn(*stFile.pTop, root);
         return std::move(j.m_out);
     }
 
 private:
-    explicit Judge(Absent eAbsent) : m_bAbsent(eAbsent == Absent::kJudged) {}
+    explicit Judge(Listing stListing) : m_stListing(stListing) {}
 
-    void ObjectIn(const Object &o, const Node &n, const std::string &strAt) {
-        std::vector<std::string_view> seen;
+    // The key path of the value judged, one step longer while a member or
+    // an element is judged.
+    class Step {
+    public:
+        Step(std::string &strPath, std::string_view strKey) : m_strPath(strPath), m_ulLen(strPath.size()) {
+            AppendPath(strPath, strKey);
+        }
+        Step(std::string &strPath, size_t ulIndex) : Step(strPath, std::to_string(ulIndex)) {}
+        ~Step() { m_strPath.resize(m_ulLen); }
+        Step(const Step &) = delete;
+        Step &operator=(const Step &) = delete;
+
+    private:
+        std::string &m_strPath;
+        size_t m_ulLen;
+    };
+
+    void ObjectIn(const Object &o, const Node &n) {
         A::Members(n, [&](std::string_view strKey, const Node &v) {
-            seen.push_back(strKey);
-            KeyIn(o, strKey, v, strAt);
+            Step step(m_strPath, strKey);
+            KeyIn(o, strKey, v);
         });
         FirstKey(o, [&](const Key &k) {
-            if (!IsRequired(k) && !m_bAbsent) return false;
-            for (std::string_view s : seen)
-                if (s == k.pcName) return false;
-            m_out.push_back({JoinPath(strAt, k.pcName), Verdict::kMissing,
-                             IsRequired(k) ? Reason::kMissingKey : Reason::kAbsent, &k, &k.stValue, nullptr,
-                             "absent", Expected(k.stValue), {}, k.eNeed == Need::kLoggedIfAbsent});
+            if (!IsRequired(k) && !m_stListing.bAbsent) return false;
+            bool bGiven = false;
+            A::Members(n, [&](std::string_view strKey, const Node &) { bGiven = bGiven || strKey == k.pcName; });
+            if (bGiven) return false;
+            Step step(m_strPath, k.pcName);
+            Put(Verdict::kMissing, IsRequired(k) ? Reason::kMissingKey : Reason::kAbsent, &k, &k.stValue, nullptr,
+                "absent", Expected(k.stValue), {}, k.eNeed == Need::kLoggedIfAbsent);
             return false;
         });
     }
 
-    void KeyIn(const Object &o, std::string_view strKey, const Node &v, const std::string &strAt) {
-        std::string strPath = JoinPath(strAt, strKey);
+    void KeyIn(const Object &o, std::string_view strKey, const Node &v) {
         const JsonType eType = A::Type(v);
         const Key *k = FindKey(o, strKey);
         const bool bLogged = (o.stUnknown.uiLogged & eType) != 0 &&
                              !((o.stUnknown.uiPerElement & eType) != 0 && A::Size(v) == 0);
         if (k == nullptr) {
-            m_out.push_back({std::move(strPath), Verdict::kIgnored, Reason::kUnknownKey, nullptr, nullptr, &v,
-                             JsonTypeName(eType), "", Suggest(o, strKey), bLogged && !o.bLookup});
+            Put(Verdict::kIgnored, Reason::kUnknownKey, nullptr, nullptr, &v, JsonTypeName(eType), "",
+                Suggest(o, strKey), bLogged && !o.bLookup);
             return;
         }
         const Value *f = FormFor(*k, eType);
         if (f == nullptr) {
             const bool bConverted = o.bByKeyAlone && k->stValue.eMismatch == Mismatch::kConverted;
-            m_out.push_back({std::move(strPath), bConverted ? Verdict::kChanged : Verdict::kIgnored,
-                             bConverted ? Reason::kConverted : Reason::kWrongType, k, &k->stValue, &v,
-                             JsonTypeName(eType), ExpectedOf(*k), {},
-                             (bLogged && !o.bByKeyAlone && !o.bLookup) ||
-                                 (o.stUnknown.uiKnownLogged & eType) != 0});
+            Put(bConverted ? Verdict::kChanged : Verdict::kIgnored,
+                bConverted ? Reason::kConverted : Reason::kWrongType, k, &k->stValue, &v, JsonTypeName(eType),
+                ExpectedOf(*k), {},
+                (bLogged && !o.bByKeyAlone && !o.bLookup) || (o.stUnknown.uiKnownLogged & eType) != 0);
             return;
         }
-        ValueIn(*k, *f, v, std::move(strPath));
+        ValueIn(*k, *f, v);
     }
 
-    // A judgement of a value; what the form expects is said only where the
-    // value is not taken as written. (Paths are handed on by value and moved
-    // where they are used last.)
-    void Add(std::string strPath, Verdict e, Reason r, const Key &k, const Value &f, const Node &v,
-             std::string strFound, bool bLogs, std::vector<std::string> sugg = {}) {
-        m_out.push_back({std::move(strPath), e, r, &k, &f, &v, std::move(strFound),
-                         e == Verdict::kTaken ? std::string() : Expected(f), std::move(sugg), bLogs});
+    // A judgement at the path judged, unless it is of a value taken as
+    // written that the listing leaves out.
+    void Put(Verdict e, Reason r, const Key *k, const Value *f, const Node *v, std::string strFound,
+             std::string strExpected, std::vector<std::string> sugg, bool bLogs) {
+        if (e == Verdict::kTaken && m_stListing.pfnTaken != nullptr && !m_stListing.pfnTaken(*f)) return;
+        m_out.push_back({m_strPath, e, r, k, f, v, std::move(strFound), std::move(strExpected), std::move(sugg),
+                         bLogs});
     }
-    void Taken(std::string strPath, const Key &k, const Value &f, const Node &v) {
-        Add(std::move(strPath), Verdict::kTaken, Reason::kAsWritten, k, f, v, "", false);
+    // A judgement of a value; what the form expects is said only where the
+    // value is not taken as written.
+    void Add(Verdict e, Reason r, const Key &k, const Value &f, const Node &v, std::string strFound, bool bLogs,
+             std::vector<std::string> sugg = {}) {
+        Put(e, r, &k, &f, &v, std::move(strFound), e == Verdict::kTaken ? std::string() : Expected(f),
+            std::move(sugg), bLogs);
+    }
+    void Taken(const Key &k, const Value &f, const Node &v) {
+        Add(Verdict::kTaken, Reason::kAsWritten, k, f, v, "", false);
     }
 
     static std::string Quoted(std::string_view s) { return "\"" + std::string(s) + "\""; }
 
     // A scalar of the form's own JSON type.
-    void ScalarIn(const Key &k, const Value &f, const Node &v, std::string strPath) {
+    void ScalarIn(const Key &k, const Value &f, const Node &v) {
         switch (f.eForm) {
             case Form::kNumber:
             case Form::kNumberWord: {
@@ -154,21 +183,20 @@ private:
                 const bool bWord = f.eForm != Form::kNumberWord || f.pVocab->FindNumber(llStored) != nullptr;
                 const bool bLogs = !bWord && f.pVocab->LogsUnknown();
                 if (llStored != ll) {
-                    Add(std::move(strPath), Verdict::kChanged, Reason::kNarrowed, k, f, v,
+                    Add(Verdict::kChanged, Reason::kNarrowed, k, f, v,
                         std::to_string(ll) + " (stored as " + std::to_string(llStored) + ")", bLogs);
                     return;
                 }
                 if (!bWord) {
-                    Add(std::move(strPath), Verdict::kChanged, Reason::kInvalidWord, k, f, v, std::to_string(ll),
-                        bLogs);
+                    Add(Verdict::kChanged, Reason::kInvalidWord, k, f, v, std::to_string(ll), bLogs);
                     return;
                 }
                 break;
             }
             case Form::kText:
                 if (A::Text(v).size() > f.uiCap) {
-                    Add(std::move(strPath), Verdict::kChanged, Reason::kCut, k, f, v,
-                        std::to_string(A::Text(v).size()) + " characters", true);
+                    Add(Verdict::kChanged, Reason::kCut, k, f, v, std::to_string(A::Text(v).size()) + " characters",
+                        true);
                     return;
                 }
                 break;
@@ -177,54 +205,52 @@ private:
                 const bool bCut = f.stText.Valid() && s.size() > f.uiCap;
                 if (f.pVocab->Find(s) == nullptr) {
                     const bool bKept = !f.pVocab->Unknown().has_value();
-                    Add(std::move(strPath), bKept ? Verdict::kIgnored : Verdict::kChanged,
+                    Add(bKept ? Verdict::kIgnored : Verdict::kChanged,
                         bKept ? Reason::kKeptPrevious : Reason::kInvalidWord, k, f, v, Quoted(s),
                         f.pVocab->LogsUnknown() || bCut, SuggestWord(*f.pVocab, s));
                     return;
                 }
                 if (bCut) {
-                    Add(std::move(strPath), Verdict::kChanged, Reason::kCut, k, f, v,
-                        std::to_string(s.size()) + " characters", true);
+                    Add(Verdict::kChanged, Reason::kCut, k, f, v, std::to_string(s.size()) + " characters", true);
                     return;
                 }
                 break;
             }
             default: break;
         }
-        Taken(std::move(strPath), k, f, v);
+        Taken(k, f, v);
     }
 
     // An element or position of an array: its form or a conversion.
-    void ElementIn(const Key &k, const Value &arr, const Value &e, const Node &v, std::string strPath) {
+    void ElementIn(const Key &k, const Value &arr, const Value &e, const Node &v, size_t ulIndex) {
+        Step step(m_strPath, ulIndex);
         const JsonType eType = A::Type(v);
         if (eType == e.eJson) {
-            ValueIn(k, e, v, std::move(strPath));
+            ValueIn(k, e, v);
             return;
         }
         if (arr.eMismatch == Mismatch::kConverted) {
-            Add(std::move(strPath), Verdict::kChanged, Reason::kConverted, k, e, v, JsonTypeName(eType),
+            Add(Verdict::kChanged, Reason::kConverted, k, e, v, JsonTypeName(eType),
                 e.eForm == Form::kWord && e.pVocab->LogsUnknown());
             return;
         }
-        Add(std::move(strPath), Verdict::kIgnored, Reason::kWrongType, k, e, v, JsonTypeName(eType),
-            arr.eMismatch == Mismatch::kWarned);
+        Add(Verdict::kIgnored, Reason::kWrongType, k, e, v, JsonTypeName(eType), arr.eMismatch == Mismatch::kWarned);
     }
 
-    void ValueIn(const Key &k, const Value &f, const Node &v, std::string strPath) {
+    void ValueIn(const Key &k, const Value &f, const Node &v) {
         switch (f.eForm) {
-            case Form::kObject: ObjectIn(*f.pObject, v, strPath); return;
+            case Form::kObject: ObjectIn(*f.pObject, v); return;
             case Form::kObjects: {
                 const size_t n = A::Size(v);
                 if (n > f.uiCap)
-                    Add(strPath, Verdict::kIgnored, Reason::kFailsStartup, k, f, v, std::to_string(n) + " entries",
-                        false);
+                    Add(Verdict::kIgnored, Reason::kFailsStartup, k, f, v, std::to_string(n) + " entries", false);
                 for (size_t i = 0; i < n && i < f.uiCap; ++i) {
                     const Node &e = A::At(v, i);
-                    const std::string strAt = JoinPath(strPath, std::to_string(i));
+                    Step step(m_strPath, i);
                     if (A::Type(e) == kObject)
-                        ObjectIn(*f.pObject, e, strAt);
+                        ObjectIn(*f.pObject, e);
                     else
-                        Add(strAt, Verdict::kIgnored, Reason::kWrongType, k, f, e, JsonTypeName(A::Type(e)),
+                        Add(Verdict::kIgnored, Reason::kWrongType, k, f, e, JsonTypeName(A::Type(e)),
                             A::Type(e) == kNull);
                 }
                 return;
@@ -232,19 +258,18 @@ private:
             case Form::kSlots: {
                 const size_t n = A::Size(v);
                 if (n > f.uiCap)
-                    Add(strPath, Verdict::kChanged, Reason::kElementsDropped, k, f, v,
-                        std::to_string(n) + " elements", f.eExcess == Excess::kWarnDropped);
-                for (size_t i = 0; i < n && i < f.uiCap; ++i)
-                    ElementIn(k, f, *f.pElem, A::At(v, i), JoinPath(strPath, std::to_string(i)));
-                if (n <= f.uiCap) Taken(std::move(strPath), k, f, v);
+                    Add(Verdict::kChanged, Reason::kElementsDropped, k, f, v, std::to_string(n) + " elements",
+                        f.eExcess == Excess::kWarnDropped);
+                for (size_t i = 0; i < n && i < f.uiCap; ++i) ElementIn(k, f, *f.pElem, A::At(v, i), i);
+                if (n <= f.uiCap) Taken(k, f, v);
                 return;
             }
-            case Form::kTuple: TupleIn(k, f, v, std::move(strPath)); return;
-            default: ScalarIn(k, f, v, std::move(strPath)); return;
+            case Form::kTuple: TupleIn(k, f, v); return;
+            default: ScalarIn(k, f, v); return;
         }
     }
 
-    void TupleIn(const Key &k, const Value &f, const Node &v, std::string strPath) {
+    void TupleIn(const Key &k, const Value &f, const Node &v) {
         const size_t n = A::Size(v);
         if (f.uiJoined > 0) {
             // Texts joined "A/B/": all or nothing.
@@ -255,31 +280,28 @@ private:
                 if (bTexts) ulLen += A::Text(A::At(v, i)).size();
             }
             if (!bTexts)
-                Add(strPath, Verdict::kIgnored, Reason::kNotTaken, k, f, v, "not two texts", false);
+                Add(Verdict::kIgnored, Reason::kNotTaken, k, f, v, "not two texts", false);
             else if (ulLen > f.uiJoined)
-                Add(strPath, Verdict::kIgnored, Reason::kNotTaken, k, f, v,
-                    std::to_string(ulLen) + " characters joined", false);
-            else if (n > f.uiTuple)
-                Add(strPath, Verdict::kChanged, Reason::kElementsDropped, k, f, v, std::to_string(n) + " elements",
+                Add(Verdict::kIgnored, Reason::kNotTaken, k, f, v, std::to_string(ulLen) + " characters joined",
                     false);
+            else if (n > f.uiTuple)
+                Add(Verdict::kChanged, Reason::kElementsDropped, k, f, v, std::to_string(n) + " elements", false);
             else
-                Taken(strPath, k, f, v);
+                Taken(k, f, v);
             return;
         }
         size_t ulRead = n < f.uiTuple ? n : f.uiTuple;
         if (n > f.uiTuple) {
-            Add(strPath, Verdict::kChanged, Reason::kElementsDropped, k, f, v, std::to_string(n) + " elements",
-                false);
+            Add(Verdict::kChanged, Reason::kElementsDropped, k, f, v, std::to_string(n) + " elements", false);
             if (f.eExcess == Excess::kOptionalDropped) ulRead = f.uiTupleMin;
         } else if (n < f.uiTupleMin) {
             // A missing word is no text: the matcher logs it and gives its invalid member.
-            Add(strPath, Verdict::kChanged, Reason::kElementsMissing, k, f, v, std::to_string(n) + " elements",
+            Add(Verdict::kChanged, Reason::kElementsMissing, k, f, v, std::to_string(n) + " elements",
                 f.pTuple[0].eForm == Form::kWord);
         } else {
-            Taken(strPath, k, f, v);
+            Taken(k, f, v);
         }
-        for (size_t i = 0; i < ulRead; ++i)
-            ElementIn(k, f, f.pTuple[i], A::At(v, i), JoinPath(strPath, std::to_string(i)));
+        for (size_t i = 0; i < ulRead; ++i) ElementIn(k, f, f.pTuple[i], A::At(v, i), i);
     }
 
     static std::string ExpectedOf(const Key &k) {
@@ -291,7 +313,8 @@ private:
         return r;
     }
 
-    const bool m_bAbsent;
+    const Listing m_stListing;
+    std::string m_strPath;
     Out m_out;
 };
 
