@@ -2,11 +2,11 @@
 
 #include <ctype.h>
 #include <stdio.h>
-#include <stdlib.h>
 #include <string.h>
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <string_view>
 
 #include "core/stages.h"
@@ -110,7 +110,8 @@ bool ParseLogLine(int iLevel, const char *pcMsg, LogLine *pstOut) {
         return false;
     }
     pstOut->strFn = s.substr(a + 2, b - a - 2);
-    pstOut->iLine = atoi(std::string(s.substr(b + 2, c - b - 2)).c_str());
+    pstOut->iLine = 0;
+    std::from_chars(s.data() + b + 2, s.data() + c, pstOut->iLine);
     pstOut->strText = s.substr(c + 2);
     return true;
 }

@@ -74,6 +74,10 @@ struct FileContext {
 
 // not-json, file-too-large, non-standard-json, duplicate-key.
 void CheckSyntax(const CapFile &file, FindingSink &sink);
+// count-mismatch, in an index, board or patch file (counts.cpp).
+void CheckCounts(const CapFile &file, FindingSink &sink);
+// uart-direction, uart-port-missing, in a board file (uart.cpp).
+void CheckUart(const CapFile &file, FindingSink &sink);
 // unknown-key, wrong-type, missing-key, unknown-word, text-too-long,
 // array-too-long, number-narrowed, absent-key, not-read: the file against
 // the model of its kind. absent-key where the file was read with its absent
@@ -100,10 +104,6 @@ void CheckProductFiles(const Product &p, Folders &folders, FindingSink &sink);
 void CheckChannels(const Product &p, FindingSink &sink);
 // gpio-reuse (gpio.cpp).
 void CheckGpioReuse(const Product &p, FindingSink &sink);
-// count-mismatch (counts.cpp).
-void CheckCounts(const Product &p, FindingSink &sink);
-// uart-direction, uart-port-missing (uart.cpp).
-void CheckUart(const Product &p, FindingSink &sink);
 // startup and device-log (device_log.cpp): the device's own view, after
 // every other check of the product, whose findings account for its messages.
 void CheckDeviceLog(const Product &p, FindingSink &sink);

@@ -86,22 +86,17 @@ void CheckElements(const CapFile &file, const JsonValue &object, const CountPair
                  std::to_string(llCount));
 }
 
-void CheckFile(const CapFile *pFile, FindingSink &sink) {
-    if (pFile == nullptr || !pFile->json.bDeviceReads) return;
-    const JsonValue &root = pFile->json.root;
-    if (pFile->enKind == FileKind::kBoard) CheckAlarms(*pFile, sink);
-    for (const CountPair &cp : kElementPairs) {
-        const JsonValue *pObject = root.Find(cp.pcObject);
-        if (pObject != nullptr && pObject->Is(JsonKind::kObject)) CheckElements(*pFile, *pObject, cp, sink);
-    }
-}
-
 }  // namespace
 
-void CheckCounts(const Product &p, FindingSink &sink) {
-    CheckFile(p.pIndex, sink);
-    CheckFile(p.pBoard, sink);
-    CheckFile(p.pPatch, sink);
+void CheckCounts(const CapFile &file, FindingSink &sink) {
+    if (file.enKind != FileKind::kIndex && file.enKind != FileKind::kBoard && file.enKind != FileKind::kPatch) return;
+    if (!file.json.bDeviceReads) return;
+    const JsonValue &root = file.json.root;
+    if (file.enKind == FileKind::kBoard) CheckAlarms(file, sink);
+    for (const CountPair &cp : kElementPairs) {
+        const JsonValue *pObject = root.Find(cp.pcObject);
+        if (pObject != nullptr && pObject->Is(JsonKind::kObject)) CheckElements(file, *pObject, cp, sink);
+    }
 }
 
 }  // namespace devcap_tool::lint

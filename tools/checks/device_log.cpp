@@ -142,6 +142,7 @@ void Accounting::Report(const LogLine &l, const CapFile *pFile, Pos stPos) {
 }
 
 void Accounting::Account(const LogLine &l, Window w) {
+    if (l.Matches(cap::msg::kBoardIntTrace)) return;  // routine
     // The chain of a failed stage: the failure itself is the startup finding.
     for (const Stage &st : Stages())
         if (l.Is(st.pcFailMsg)) return;
@@ -149,7 +150,6 @@ void Accounting::Account(const LogLine &l, Window w) {
                            cap::msg::kSensorPathFail, cap::msg::kLensPathFail, cap::msg::kFolderPathFail,
                            cap::msg::kPatchPathFail})
         if (l.Is(pc)) return;
-    if (l.Matches(cap::msg::kBoardIntTrace)) return;  // routine
 
     std::vector<std::string> args;
     if (l.Matches(cap::msg::kPathError, &args)) {

@@ -87,7 +87,8 @@ public:
           m_folders(opts.strRoot),
           m_session(opts) {}
 
-    void Run(const std::string &strName, LintResult &result);
+    // A product; with bIfIndex only if its folder holds an index.
+    void Run(const std::string &strName, bool bIfIndex, LintResult &result);
     // The names in the tree (bWholeTree) or around the products checked.
     void CheckTree(LintResult &result, bool bWholeTree);
     void Finish(LintResult &result);
@@ -150,6 +151,8 @@ const std::vector<Finding> &Linter::FileFindings(const CapFile &file, FileContex
                                            [](const Finding &f) { return f.strCheck == check::kFileTooLarge; });
         if (file.json.bDeviceReads && !bTooLarge)
             CheckAgainstModel(file, stContext, sink);
+        CheckCounts(file, sink);
+        CheckUart(file, sink);
         it->second = std::move(sink.All());
     }
     return it->second;
@@ -160,7 +163,8 @@ void Linter::Keep(const Finding &f) {
     if (!bNew) it->second.products.insert(f.products.begin(), f.products.end());
 }
 
-void Linter::Run(const std::string &strName, LintResult &result) {
+void Linter::Run(const std::string &strName, bool bIfIndex, LintResult &result) {
+    if (bIfIndex && !m_files.Get(FileKind::kIndex, DevPathOf(FileKind::kIndex, strName))->bExists) return;
     Product p = Start(strName);
     FindingSink sink;
     for (const CapFile *pf : p.Files()) {
@@ -172,8 +176,6 @@ void Linter::Run(const std::string &strName, LintResult &result) {
     CheckProductFiles(p, m_folders, sink);
     CheckChannels(p, sink);
     CheckGpioReuse(p, sink);
-    CheckCounts(p, sink);
-    CheckUart(p, sink);
     CheckDeviceLog(p, sink);
     for (Finding &f : sink.All()) {
         f.products.insert(strName);
@@ -229,7 +231,7 @@ LintResult Lint(const Options &opts, const std::vector<std::string> &products, b
                const std::set<std::string> &enabled) {
     LintResult result;
     Linter linter(opts, enabled);
-    for (const std::string &strName : products) linter.Run(strName, result);
+    for (const std::string &strName : products) linter.Run(strName, bWholeTree, result);
     linter.CheckTree(result, bWholeTree);
     linter.Finish(result);
     return result;

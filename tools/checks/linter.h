@@ -27,9 +27,9 @@ struct LintResult {
     int Count(Severity enSeverity) const;
 };
 
-// opts.strRoot without a trailing slash; the products by folder name, all
-// of the tree's (bWholeTree: then every folder's names are checked too) or
-// the ones named.
+// opts.strRoot without a trailing slash; the products by folder name: the
+// ones named, or with bWholeTree the folders of usr/bin, of which those
+// holding an index are products (and every folder's names are checked too).
 LintResult Lint(const Options &opts, const std::vector<std::string> &products, bool bWholeTree,
                 const std::set<std::string> &enabled);
 

@@ -17,11 +17,11 @@ const struct {
 
 }  // namespace
 
-void CheckUart(const Product &p, FindingSink &sink) {
-    if (p.pBoard == nullptr || !p.pBoard->json.bDeviceReads) return;
-    const JsonMember *pUart = p.pBoard->json.root.FindMember("Uart");
+void CheckUart(const CapFile &file, FindingSink &sink) {
+    if (file.enKind != FileKind::kBoard || !file.json.bDeviceReads) return;
+    const JsonMember *pUart = file.json.root.FindMember("Uart");
     if (pUart == nullptr || !pUart->value.Is(JsonKind::kObject)) return;
-    const std::string &strRel = p.pBoard->strRel;
+    const std::string &strRel = file.strRel;
     for (const auto &port : kPorts) {
         const JsonMember *pPort = pUart->value.FindMember(port.pcKey);
         if (pPort == nullptr) {

@@ -135,14 +135,14 @@ void ListChecks() {
                c.pcSummary);
 }
 
-// The products to check, or a usage mistake explained (false).
+// The products named, or every folder of ROOT/usr/bin (lint takes those
+// holding an index); false with a usage mistake explained.
 bool ChooseProducts(const Options &opts, const std::vector<std::string> &named, std::vector<std::string> *pOut) {
     const std::string strBin = BinOf(opts.strRoot);
     if (!IsDir(opts.strRoot)) {
         fprintf(stderr, "devcap lint: --root %s: no such directory\n", opts.strRoot.c_str());
         return false;
     }
-    const std::vector<std::string> all = ListProducts(opts.strRoot);
     for (const std::string &p : named) {
         if (!p.empty() && p.find('/') == std::string::npos && p != "." && p != ".." && IsDir(strBin + "/" + p)) {
             pOut->push_back(p);
@@ -154,6 +154,7 @@ bool ChooseProducts(const Options &opts, const std::vector<std::string> &named, 
             return false;
         }
         // The three closest names, if any is close.
+        const std::vector<std::string> all = ListProducts(opts.strRoot);
         std::vector<std::string> near = model::Suggest(all, p);
         if (near.size() > 3) near.resize(3);
         fprintf(stderr, "devcap lint: no product folder '%s' in %s%s\n", p.c_str(), strBin.c_str(),
@@ -161,15 +162,18 @@ bool ChooseProducts(const Options &opts, const std::vector<std::string> &named, 
                              : ("; did you mean " + lint::OrList(near, false) + "?").c_str());
         return false;
     }
-    if (!named.empty()) return true;
-    *pOut = all;
-    if (!all.empty()) return true;
+    if (named.empty()) *pOut = lint::ListFolder(opts.strRoot, "/usr/bin");
+    return true;
+}
+
+// No folder of ROOT/usr/bin holds an index: why.
+void ExplainNoProducts(const Options &opts) {
+    const std::string strBin = BinOf(opts.strRoot);
     if (!IsDir(strBin))
         fprintf(stderr, "devcap lint: %s holds no usr/bin: is --root the device's root file system?\n",
                 opts.strRoot.c_str());
     else
         fprintf(stderr, "devcap lint: no product folder (a folder holding hardwareindex.json) in %s\n", strBin.c_str());
-    return false;
 }
 
 }  // namespace
@@ -202,6 +206,10 @@ int CmdLint(const std::vector<std::string> &argsIn) {
     if (!ChooseProducts(opts, named, &products)) return kExitUsage;
 
     const lint::LintResult r = lint::Lint(opts, products, named.empty(), lo.enabled);
+    if (r.products.empty()) {
+        ExplainNoProducts(opts);
+        return kExitUsage;
+    }
     if (opts.bJson)
         fputs(LintJson(r, opts.strRoot, lo.bStrict).c_str(), stdout);
     else if (lo.bSarif)
