@@ -1,7 +1,7 @@
 // The strict reader: rapidjson, allowed comments and trailing commas so that
-// it reads every file the device reads in the common case, fed through a
-// stream that keeps the position of each token and notes the comments and
-// trailing commas it passes. A file rapidjson refuses is asked of json-c:
+// it reads every file the device reads in the common case; each value placed
+// where its token begins, and the comments and trailing commas of the text
+// found by following its lexical state. A file rapidjson refuses is asked of json-c:
 // when the device reads it all the same, lint checks json-c's tree, with
 // positions found by looking its keys up in the text.
 #include "checks/json_reader.h"
@@ -23,61 +23,99 @@ namespace {
 // json-c's default nesting limit: a deeper file is not read.
 constexpr int kJsonCDepth = 32;
 
-// Position of the character at byte ulOffset.
-Pos PosAt(std::string_view s, size_t ulOffset) {
-    Pos p;
-    for (size_t i = 0; i < ulOffset && i < s.size(); ++i) {
-        if (s[i] == '\n') {
-            ++p.iLine;
-            p.iColumn = 1;
-        } else if ((static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) {
-            ++p.iColumn;
+// Line and column of byte offsets, asked for in increasing order.
+class Positions {
+public:
+    explicit Positions(std::string_view s) : m_s(s) {}
+
+    Pos At(size_t ulOffset) {
+        if (ulOffset < m_ul) *this = Positions(m_s);
+        for (; m_ul < ulOffset && m_ul < m_s.size(); ++m_ul) {
+            const char c = m_s[m_ul];
+            if (c == '\n') {
+                ++m_stPos.iLine;
+                m_stPos.iColumn = 1;
+            } else if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) {
+                ++m_stPos.iColumn;
+            }
         }
+        return m_stPos;
     }
-    return p;
+
+private:
+    std::string_view m_s;
+    size_t m_ul = 0;
+    Pos m_stPos;
+};
+
+// Position of the character at byte ulOffset.
+Pos PosAt(std::string_view s, size_t ulOffset) { return Positions(s).At(ulOffset); }
+
+// Where the JSON text (a key or a string) whose closing quote stands just
+// before byte ulEnd begins: its opening quote, the nearest quote before that
+// no backslash escapes.
+size_t TextStart(std::string_view s, size_t ulEnd) {
+    for (size_t ul = ulEnd < 1 ? 0 : ulEnd - 1; ul-- > 0;) {
+        if (s[ul] != '"') continue;
+        size_t ulSlashes = 0;
+        while (ulSlashes < ul && s[ul - 1 - ulSlashes] == '\\') ++ulSlashes;
+        if (ulSlashes % 2 == 0) return ul;
+    }
+    return 0;
 }
 
-// A rapidjson input stream over the text that follows the lexical state of
-// JSON with comments, so that it knows where each token began, and which
-// comments and trailing commas it passed.
-class TrackingStream {
+// A rapidjson input stream over the text; where it stands (Tell) is all it
+// keeps.
+class TextStream {
 public:
     using Ch = char;
-    TrackingStream(std::string_view s, std::vector<JsonLeniency> &leniencies)
-        : m_s(s), m_leniencies(leniencies) {}
+    explicit TextStream(std::string_view s) : m_pcBegin(s.data()), m_pc(s.data()), m_pcEnd(s.data() + s.size()) {}
 
-    Ch Peek() const { return m_ul < m_s.size() ? m_s[m_ul] : '\0'; }
-    Ch Take() {
-        if (m_ul >= m_s.size()) return '\0';
-        const char c = m_s[m_ul++];
-        // Inside a text only its end and escapes change the state.
-        if (m_enState != State::kString || c == '"' || c == '\\') Lex(c);
-        if (c == '\n') {
-            ++m_stNext.iLine;
-            m_stNext.iColumn = 1;
-        } else if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) {
-            ++m_stNext.iColumn;
-        }
-        return c;
-    }
-    size_t Tell() const { return m_ul; }
+    Ch Peek() const { return m_pc < m_pcEnd ? *m_pc : '\0'; }
+    Ch Take() { return m_pc < m_pcEnd ? *m_pc++ : '\0'; }
+    size_t Tell() const { return static_cast<size_t>(m_pc - m_pcBegin); }
     // Only insitu parsing writes to the stream.
     Ch *PutBegin() { return nullptr; }
     void Put(Ch) {}
     void Flush() {}
     size_t PutEnd(Ch *) { return 0; }
 
-    // Where the token last begun (a value, a key, a bracket) starts.
-    Pos TokenStart() const { return m_stToken; }
-    // Where the character Peek() shows stands.
-    Pos NextPos() const { return m_stNext; }
+private:
+    const char *m_pcBegin, *m_pc, *m_pcEnd;
+};
+
+// The comments and trailing commas of a text that parsed, found by following
+// the lexical state of JSON with comments.
+class LenientSyntax {
+public:
+    // Whether the text may hold any: a slash, or a comma that only white
+    // space parts from a closing bracket.
+    static bool Possible(std::string_view s) {
+        if (s.find('/') != std::string_view::npos) return true;
+        for (size_t ul = s.find(','); ul != std::string_view::npos; ul = s.find(',', ul + 1)) {
+            const size_t ulNext = s.find_first_not_of(" \t\r\n", ul + 1);
+            if (ulNext != std::string_view::npos && (s[ulNext] == '}' || s[ulNext] == ']')) return true;
+        }
+        return false;
+    }
+
+    LenientSyntax(std::string_view s, std::vector<JsonLeniency> &leniencies) : m_leniencies(leniencies) {
+        for (const char c : s) {
+            Lex(c);
+            if (c == '\n') {
+                ++m_stNext.iLine;
+                m_stNext.iColumn = 1;
+            } else if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) {
+                ++m_stNext.iColumn;
+            }
+        }
+    }
     bool SawComment() const { return m_bComment; }
 
 private:
     enum class State { kCode, kSlash, kString, kEscape, kLineComment, kBlockComment, kBlockStar };
 
     void Lex(char c) {
-        const Pos here = m_stNext;
         switch (m_enState) {
             case State::kString:
                 if (c == '\\') m_enState = State::kEscape;
@@ -85,13 +123,13 @@ private:
                 return;
             case State::kEscape: m_enState = State::kString; return;
             case State::kLineComment:
-                if (c == '\n') m_enState = State::kCode, m_bSeparated = true;
+                if (c == '\n') m_enState = State::kCode;
                 return;
             case State::kBlockComment:
                 if (c == '*') m_enState = State::kBlockStar;
                 return;
             case State::kBlockStar:
-                if (c == '/') m_enState = State::kCode, m_bSeparated = true;
+                if (c == '/') m_enState = State::kCode;
                 else if (c != '*') m_enState = State::kBlockComment;
                 return;
             case State::kSlash:
@@ -106,40 +144,29 @@ private:
             case State::kCode: break;
         }
         switch (c) {
-            case ' ': case '\t': case '\r': case '\n': m_bSeparated = true; return;
-            case '/': m_enState = State::kSlash, m_stSlash = here; return;
-            case '"':
-                m_stToken = here;
-                m_enState = State::kString;
-                return;
+            case ' ': case '\t': case '\r': case '\n': return;
+            case '/': m_enState = State::kSlash, m_stSlash = m_stNext; return;
+            case '"': m_enState = State::kString; return;
             case '}': case ']':
                 if (m_cLast == ',')
                     m_leniencies.push_back({JsonLeniency::Kind::kTrailingComma, m_stComma, "", {}});
-                [[fallthrough]];
-            case '{': case '[': case ',': case ':':
-                m_stToken = here;
-                if (c == ',') m_stComma = here;
                 EndToken(c);
                 return;
-            default:
-                if (m_bSeparated) m_stToken = here;
-                m_bSeparated = false;
-                m_cLast = c;
+            case ',':
+                m_stComma = m_stNext;
+                EndToken(c);
                 return;
+            default: EndToken(c); return;
         }
     }
     void EndToken(char c) {
         m_enState = State::kCode;
-        m_bSeparated = true;
         m_cLast = c;
     }
 
-    std::string_view m_s;
     std::vector<JsonLeniency> &m_leniencies;
-    size_t m_ul = 0;
-    Pos m_stNext, m_stToken, m_stSlash, m_stComma;
+    Pos m_stNext, m_stSlash, m_stComma;
     State m_enState = State::kCode;
-    bool m_bSeparated = true;
     bool m_bComment = false;
     char m_cLast = '\0';
 };
@@ -153,38 +180,41 @@ long long SaturatedInt(const std::string &strNum) {
 
 bool IsIntegerText(const std::string &s) { return s.find_first_of(".eE") == std::string::npos; }
 
-// Builds the tree from rapidjson's events.
+// Builds the tree from rapidjson's events, each value placed where its
+// token begins.
 class TreeBuilder : public rapidjson::BaseReaderHandler<rapidjson::UTF8<>, TreeBuilder> {
 public:
-    TreeBuilder(JsonFile &file, TrackingStream &stream) : m_file(file), m_stream(stream) {}
+    TreeBuilder(JsonFile &file, std::string_view s, const TextStream &stream)
+        : m_file(file), m_s(s), m_stream(stream), m_positions(s) {}
 
-    bool Null() { return Add(JsonKind::kNull); }
+    bool Null() { return Add(JsonKind::kNull, m_stream.Tell() - 4); }
     bool Bool(bool b) {
-        Add(JsonKind::kBool);
+        Add(JsonKind::kBool, m_stream.Tell() - (b ? 4 : 5));
         m_pLast->bVal = b;
         return true;
     }
     bool RawNumber(const char *pc, rapidjson::SizeType n, bool) {
         std::string s(pc, n);
         if (IsIntegerText(s)) {
-            Add(JsonKind::kInt);
+            Add(JsonKind::kInt, m_stream.Tell() - n);
             m_pLast->llVal = SaturatedInt(s);
         } else {
-            Add(JsonKind::kDouble);
+            Add(JsonKind::kDouble, m_stream.Tell() - n);
             m_pLast->dVal = strtod(s.c_str(), nullptr);
         }
         m_pLast->strText = std::move(s);
         return true;
     }
     bool String(const char *pc, rapidjson::SizeType n, bool) {
-        Add(JsonKind::kString);
+        Add(JsonKind::kString, TextStart(m_s, m_stream.Tell()));
         m_pLast->strText.assign(pc, n);
         return true;
     }
+    // The iterative parser reports a bracket before it takes it.
     bool StartObject() { return Open(JsonKind::kObject); }
     bool Key(const char *pc, rapidjson::SizeType n, bool) {
         m_strKey.assign(pc, n);
-        m_stKeyPos = m_stream.TokenStart();
+        m_stKeyPos = m_positions.At(TextStart(m_s, m_stream.Tell()));
         return true;
     }
     bool EndObject(rapidjson::SizeType) { return Close(); }
@@ -194,11 +224,11 @@ public:
     int MaxDepth() const { return m_iMaxDepth; }
 
 private:
-    // A value of this kind where the parser stands, made in its place.
-    bool Add(JsonKind enKind) {
+    // A value of this kind whose token begins at byte ulAt, made in its place.
+    bool Add(JsonKind enKind, size_t ulAt) {
         m_pLast = Place();
         m_pLast->enKind = enKind;
-        m_pLast->stPos = m_stream.TokenStart();
+        m_pLast->stPos = m_positions.At(ulAt);
         return true;
     }
     JsonValue *Place() {
@@ -219,10 +249,7 @@ private:
         return &m.value;
     }
     bool Open(JsonKind enKind) {
-        Add(enKind);
-        // The iterative parser reports a bracket before it takes it.
-        const char c = m_stream.Peek();
-        if (c == '{' || c == '[') m_pLast->stPos = m_stream.NextPos();
+        Add(enKind, m_stream.Tell());
         m_stack.push_back(m_pLast);
         if (static_cast<int>(m_stack.size()) > m_iMaxDepth) m_iMaxDepth = static_cast<int>(m_stack.size());
         return true;
@@ -233,7 +260,9 @@ private:
     }
 
     JsonFile &m_file;
-    TrackingStream &m_stream;
+    std::string_view m_s;
+    const TextStream &m_stream;
+    Positions m_positions;
     std::vector<JsonValue *> m_stack;
     JsonValue *m_pLast = nullptr;
     std::string m_strKey;
@@ -366,17 +395,19 @@ JsonFile ParseJson(std::string_view strText) {
     JsonFile file;
     file.bRead = true;
     file.llSize = static_cast<long long>(strText.size());
-    TrackingStream stream(strText, file.leniencies);
-    TreeBuilder builder(file, stream);
+    TextStream stream(strText);
+    TreeBuilder builder(file, strText, stream);
     rapidjson::Reader reader;
     constexpr unsigned kFlags = rapidjson::kParseCommentsFlag | rapidjson::kParseTrailingCommasFlag |
                                 rapidjson::kParseNumbersAsStringsFlag | rapidjson::kParseIterativeFlag;
     rapidjson::ParseResult ok = reader.Parse<kFlags>(stream, builder);
     if (ok) {
         file.bStrict = true;
+        bool bComment = false;
+        if (LenientSyntax::Possible(strText)) bComment = LenientSyntax(strText, file.leniencies).SawComment();
         // Comments, deep nesting and a number alone (which json-c reads only
         // when something follows it) are where json-c may judge otherwise.
-        const bool bPlain = !stream.SawComment() && builder.MaxDepth() <= kJsonCDepth &&
+        const bool bPlain = !bComment && builder.MaxDepth() <= kJsonCDepth &&
                             (file.root.Is(JsonKind::kObject) || file.root.Is(JsonKind::kArray));
         file.bDeviceReads = bPlain || JsonCReads(strText, &file, false);
         return file;
