@@ -133,25 +133,31 @@ Session::~Session() { HOST_SetLogSink(nullptr, nullptr); }
 void Session::Sink(int, int iLevel, const char *pcMsg, void *pUser) {
     Session *pSelf = static_cast<Session *>(pUser);
     if (pSelf->m_bMuted) return;
-    LogLine stLine;
-    ParseLogLine(iLevel, pcMsg, &stLine);
+    LogLine *pLine;
+    if (pSelf->m_bInInit) {
+        if (pSelf->m_ulInitLines == pSelf->m_initLog.size()) pSelf->m_initLog.emplace_back();
+        pLine = &pSelf->m_initLog[pSelf->m_ulInitLines++];
+    } else {
+        pLine = &pSelf->m_log.emplace_back();
+    }
+    ParseLogLine(iLevel, pcMsg, pLine);
     if (pSelf->m_bEcho)
-        fprintf(stderr, "CAP %s [%s][%d] %s\n", HOST_LevelName(iLevel), stLine.strFn.c_str(), stLine.iLine,
-                stLine.strText.c_str());
-    pSelf->m_pTo->push_back(std::move(stLine));
+        fprintf(stderr, "CAP %s [%s][%d] %s\n", HOST_LevelName(iLevel), pLine->strFn.c_str(), pLine->iLine,
+                pLine->strText.c_str());
 }
 
 int Session::Init() {
-    m_initLog.clear();
-    m_pTo = &m_initLog;
+    m_ulInitLines = 0;
+    m_bInInit = true;
     m_iInitRc = CAP_CapInit();
-    m_pTo = &m_log;
+    m_bInInit = false;
     return m_iInitRc;
 }
 
 const Stage *Session::FailedStage() const {
     if (m_iInitRc == 0) return nullptr;
-    for (auto it = m_initLog.rbegin(); it != m_initLog.rend(); ++it)
+    const std::span<const LogLine> log = InitLog();
+    for (auto it = log.rbegin(); it != log.rend(); ++it)
         for (const Stage &st : Stages())
             if (it->iLevel == 3 && it->Is(st.pcFailMsg)) return &st;
     return nullptr;
@@ -163,7 +169,7 @@ std::string Session::FailureReport() const {
     std::string r = "devcap: start-up failed";
     if (pst != nullptr) r += " in stage " + std::to_string(pst->iNumber) + " (" + pst->pcWhat + ")";
     r += ", code " + std::to_string(m_iInitRc) + "\n";
-    for (const LogLine &l : m_initLog)
+    for (const LogLine &l : InitLog())
         if (l.iLevel == 3) r += "  error [" + l.strFn + "] " + l.strText + "\n";
     return r;
 }

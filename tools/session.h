@@ -3,6 +3,7 @@
 // the host's log sink, and the start-up result explained.
 #pragma once
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -61,10 +62,8 @@ public:
 
     // Messages captured since the last ClearLog(), but for those of Init().
     const std::vector<LogLine> &Log() const { return m_log; }
-    // Messages of the last Init().
-    const std::vector<LogLine> &InitLog() const { return m_initLog; }
-    // The same, taken out of the session (which then has none).
-    std::vector<LogLine> TakeInitLog() { return std::move(m_initLog); }
+    // Messages of the last Init(), until the next.
+    std::span<const LogLine> InitLog() const { return {m_initLog.data(), m_ulInitLines}; }
     void ClearLog() { m_log.clear(); }
     // Echo every message to standard error as it arrives (-v).
     void SetEcho(bool bEcho) { m_bEcho = bEcho; }
@@ -74,8 +73,11 @@ public:
 private:
     static void Sink(int iModule, int iLevel, const char *pcMsg, void *pUser);
     std::vector<LogLine> m_log;
+    // Init()'s messages: the first m_ulInitLines lines, written over by the
+    // next Init(), so that lines and texts once grown are not made again.
     std::vector<LogLine> m_initLog;
-    std::vector<LogLine> *m_pTo = &m_log;  // where messages go: m_initLog during Init()
+    size_t m_ulInitLines = 0;
+    bool m_bInInit = false;
     bool m_bEcho = false;
     bool m_bMuted = false;
     int m_iInitRc = 0;

@@ -41,7 +41,7 @@ struct Product {
     std::string strName;
     int iInitRc = 0;
     const Stage *pFailedStage = nullptr;
-    std::vector<LogLine> log;  // the messages of CAP_CapInit
+    std::span<const LogLine> log;  // the messages of CAP_CapInit (the session's, until its next)
     const CapFile *pIndex = nullptr;
     const CapFile *pBoard = nullptr;
     std::vector<const CapFile *> sensors;  // per channel the record holds

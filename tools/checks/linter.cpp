@@ -115,7 +115,7 @@ Product Linter::Start(const std::string &strName) {
     CAP_SetDeviceNameOverride(strName.c_str());
     p.iInitRc = m_session.Init();
     p.pFailedStage = m_session.FailedStage();
-    p.log = m_session.TakeInitLog();
+    p.log = m_session.InitLog();
 
     p.pIndex = m_files.Get(FileKind::kIndex, DevPathOf(FileKind::kIndex, strName));
     const CapFile *pPatch = m_files.Get(FileKind::kPatch, DevPathOf(FileKind::kPatch, strName));
