@@ -35,7 +35,11 @@ const std::string &FolderOf(FileKind enKind) {
 }
 
 std::string DevPathOf(FileKind enKind, const std::string &strName) {
-    std::string s = FolderOf(enKind) + "/" + strName + "/" + FileNameOf(enKind);
+    const std::string &strFolder = FolderOf(enKind);
+    const char *pcFile = FileNameOf(enKind);
+    std::string s;
+    s.reserve(strFolder.size() + strName.size() + strlen(pcFile) + 2);
+    s.append(strFolder).append(1, '/').append(strName).append(1, '/').append(pcFile);
     // The library formats a path into CAP_PATH_LEN - 1 bytes with its terminator.
     if (s.size() > CAP_PATH_LEN - 2) s.resize(CAP_PATH_LEN - 2);
     return s;

@@ -229,8 +229,8 @@ void Accounting::Startup() {
 void Accounting::Run() {
     Startup();
     Window w = Window::kIdentity;
+    std::vector<std::string> args;
     for (const LogLine &l : m_p.log) {
-        std::vector<std::string> args;
         if (l.Matches(cap::msg::kCapPath, &args)) {
             w = w == Window::kIdentity ? Window::kIndex : Window::kPaths;
             if (w == Window::kPaths && m_p.pPatch != nullptr && args[0] == m_p.pPatch->strDevPath) w = Window::kFiles;

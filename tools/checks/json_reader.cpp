@@ -250,9 +250,9 @@ private:
     }
     bool Open(JsonKind enKind) {
         Add(enKind, m_stream.Tell());
-        // Room for the members or elements of most objects and arrays of
-        // capability files, so that they are seldom moved while they come.
-        if (enKind == JsonKind::kObject) m_pLast->members.reserve(16);
+        // Room for a few members or elements at once: small objects and
+        // arrays are not moved while they come.
+        if (enKind == JsonKind::kObject) m_pLast->members.reserve(4);
         else m_pLast->items.reserve(4);
         m_stack.push_back(m_pLast);
         if (static_cast<int>(m_stack.size()) > m_iMaxDepth) m_iMaxDepth = static_cast<int>(m_stack.size());

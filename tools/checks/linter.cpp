@@ -94,7 +94,9 @@ public:
     void Finish(LintResult &result);
 
 private:
-    Product Start(const std::string &strName);
+    // Start-up of a product, and the files it reads: its own index and patch
+    // (at these device paths) and those they lead to.
+    Product Start(const std::string &strName, const std::string &strIndex, const std::string &strPatch);
     const std::vector<Finding> &FileFindings(const CapFile &file, FileContext stContext);
     void Keep(const Finding &f);
 
@@ -108,7 +110,7 @@ private:
     std::map<std::tuple<std::string, int, int, std::string, std::string>, Finding> m_kept;
 };
 
-Product Linter::Start(const std::string &strName) {
+Product Linter::Start(const std::string &strName, const std::string &strIndex, const std::string &strPatch) {
     Product p;
     p.strName = strName;
     if (m_opts.bVerbose) fprintf(stderr, "devcap lint: start-up of %s\n", strName.c_str());
@@ -117,8 +119,8 @@ Product Linter::Start(const std::string &strName) {
     p.pFailedStage = m_session.FailedStage();
     p.log = m_session.InitLog();
 
-    p.pIndex = m_files.Get(FileKind::kIndex, DevPathOf(FileKind::kIndex, strName));
-    const CapFile *pPatch = m_files.Get(FileKind::kPatch, DevPathOf(FileKind::kPatch, strName));
+    p.pIndex = m_files.Get(FileKind::kIndex, strIndex);
+    const CapFile *pPatch = m_files.Get(FileKind::kPatch, strPatch);
     p.pPatch = pPatch->bExists || (p.pFailedStage == nullptr || p.pFailedStage->iNumber > 1) ? pPatch : nullptr;
     if (p.pFailedStage == nullptr || p.pFailedStage->iNumber > 1) {
         // What stage 1 made of the index: the names as the device holds them.
@@ -164,8 +166,9 @@ void Linter::Keep(const Finding &f) {
 }
 
 void Linter::Run(const std::string &strName, bool bIfIndex, LintResult &result) {
-    if (bIfIndex && !m_files.Get(FileKind::kIndex, DevPathOf(FileKind::kIndex, strName))->bExists) return;
-    Product p = Start(strName);
+    const std::string strIndex = DevPathOf(FileKind::kIndex, strName), strPatch = DevPathOf(FileKind::kPatch, strName);
+    if (bIfIndex && !m_files.Get(FileKind::kIndex, strIndex)->bExists) return;
+    Product p = Start(strName, strIndex, strPatch);
     FindingSink sink;
     for (const CapFile *pf : p.Files()) {
         if (!pf->bExists) continue;
@@ -187,7 +190,8 @@ void Linter::Run(const std::string &strName, bool bIfIndex, LintResult &result) 
     summary.pFailedStage = p.pFailedStage;
     for (const CapFile *pf : p.Files()) summary.files.push_back(pf->strRel);
     result.products.push_back(std::move(summary));
-    for (FileKind enKind : {FileKind::kIndex, FileKind::kPatch}) m_files.Unload(DevPathOf(enKind, strName));
+    m_files.Unload(strIndex);
+    m_files.Unload(strPatch);
 }
 
 void Linter::CheckTree(LintResult &result, bool bWholeTree) {
