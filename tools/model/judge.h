@@ -171,7 +171,11 @@ private:
         Add(Verdict::kTaken, Reason::kAsWritten, k, f, v, "", false);
     }
 
-    static std::string Quoted(std::string_view s) { return "\"" + std::string(s) + "\""; }
+    static std::string Quoted(std::string_view s) {
+        std::string r;
+        r.reserve(s.size() + 2);
+        return r.append(1, '"').append(s).append(1, '"');
+    }
 
     // A scalar of the form's own JSON type.
     void ScalarIn(const Key &k, const Value &f, const Node &v) {

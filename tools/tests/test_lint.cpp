@@ -297,6 +297,23 @@ TEST_F(LintTest, ChecksOnAndOffAndExitStatuses) {
     EXPECT_TRUE(std::regex_search(list.strOut, std::regex("\nabsent-key +note +off +")));
 }
 
+// absent-key: each optional key left out, where the object that lacks it
+// stands, with what the device answers; none for a key the device needs.
+TEST_F(LintTest, AbsentKeysWhereTheirObjectStands) {
+    WriteCleanProduct("P1");
+    Write("/usr/bin/hardware/board/B1/cap_board.json",
+          "{\"CameraType\": \"Box\", \"RamSize\": 512,\n \"Uart\": {\"Uart485\": {\"DeviceNode\": []}}}");
+    const std::string strBoard = "usr/bin/hardware/board/B1/cap_board.json";
+    Result r = Run({"lint", "--root", Root(), "--enable", "absent-key"});
+    EXPECT_TRUE(
+        Has(r.strOut, strBoard + ":2:11: note: \"DirectionGpio\" is not given; the device answers 0 [absent-key]"))
+        << r.strOut;
+    EXPECT_TRUE(Has(r.strOut, strBoard + ":1:1: note: \"SocPlatform\" is not given; the device answers"));
+    EXPECT_FALSE(Has(r.strOut, "\"CameraType\" is not given"));
+    EXPECT_FALSE(Has(r.strOut, "\"Uart232\" is not given"));  // uart-port-missing's
+    EXPECT_FALSE(Has(Run({"lint", "--root", Root()}).strOut, "[absent-key]"));
+}
+
 // Mistakes in using the tool are explained, with status 2.
 TEST_F(LintTest, UsageMistakesAreExplained) {
     WriteCleanProduct("IPC-ONE");
