@@ -13,6 +13,8 @@
 
 #include "checks/checks.h"
 #include "devcap.h"
+#include "host.h"
+#include "platform/log.h"
 
 namespace devcap_tool::lint {
 
@@ -85,7 +87,10 @@ public:
           m_enabled(enabled),
           m_files(opts.strRoot, enabled.count(check::kAbsentKey) > 0),
           m_folders(opts.strRoot),
-          m_session(opts) {}
+          m_session(opts) {
+        // The library's debug messages account for nothing: only -v shows them.
+        if (!opts.bVerbose) HOST_SetLogThreshold(cap::kLogInfo);
+    }
 
     // A product; with bIfIndex only if its folder holds an index.
     void Run(const std::string &strName, bool bIfIndex, LintResult &result);
