@@ -134,7 +134,8 @@ std::vector<const Key *> Keys(const Object &stObject) {
 }
 
 const Key *FindKey(const Object &stObject, std::string_view strName) {
-    return FirstKey(stObject, [&](const Key &k) { return strName == k.pcName; });
+    const char cFirst = strName.empty() ? '\0' : strName[0];
+    return FirstKey(stObject, [&](const Key &k) { return k.pcName[0] == cFirst && strName == k.pcName; });
 }
 
 std::vector<const Value *> Forms(const Key &stKey) {
