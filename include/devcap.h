@@ -437,8 +437,14 @@ extern DEVCAP_API PatchCap *g_pstPatchCap;
 /* ------------------------------------------------------------------------ */
 
 /* Fill the record: identity, hardware index, paths, board, sensors, lenses,
- * patch. 0, or the code of the first stage that failed. */
+ * patch. 0, or the code of the first stage that failed. Calls from several
+ * threads at once run one after another, each on descriptors of its own.
+ * A query that runs while a call fills the record is the caller's concern:
+ * queries belong after CAP_CapInit has returned. */
 DEVCAP_API int CAP_CapInit(void);
+
+/* Largest capability file read, in bytes; a larger one counts as unreadable. */
+#define CAP_FILE_SIZE_MAX (1024 * 1024)
 
 /* Host hooks for tools and tests; a device build never calls them.
  * Resolve every device path the library opens under this directory (null or

@@ -1,7 +1,10 @@
 #include "sysfile.h"
 
 #include <fcntl.h>
+#include <json-c/printbuf.h>
+#include <limits.h>
 #include <string.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "devcap.h"
@@ -65,6 +68,61 @@ bool Hold(const char *pcDevPath, int iFd) {
     return false;
 }
 
+// An opened device path, kept only when it is a regular file of at most
+// llMaxSize bytes. Opening never waits (O_NONBLOCK: a FIFO without a writer
+// opens at once) and makes no terminal the host's (O_NOCTTY); the descriptor
+// is not inherited by programs the host runs (O_CLOEXEC).
+int OpenRegular(const char *pcDevPath, long long llMaxSize) {
+    char acPath[512];
+    if (!cap::HostPath(pcDevPath, acPath, sizeof(acPath))) return -1;
+    int iFd = open(acPath, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (iFd < 0) return -1;
+    struct stat stStat;
+    if (fstat(iFd, &stStat) != 0 || !S_ISREG(stStat.st_mode) ||
+        static_cast<long long>(stStat.st_size) > llMaxSize) {
+        close(iFd);
+        return -1;
+    }
+    return iFd;
+}
+
+int OpenCapFile(const char *pcDevPath) { return OpenRegular(pcDevPath, CAP_FILE_SIZE_MAX); }
+
+// The whole file into the buffer, 4 KiB a read. A file that turns out longer
+// than CAP_FILE_SIZE_MAX (one that grows, or reports no size) is not read
+// further: false, as for a read that fails.
+bool ReadCapFile(int iFd, printbuf *pstBuf) {
+    char acChunk[4096];
+    long long llTotal = 0;
+    ssize_t lRead;
+    while ((lRead = read(iFd, acChunk, sizeof(acChunk))) > 0) {
+        llTotal += lRead;
+        if (llTotal > CAP_FILE_SIZE_MAX || printbuf_memappend(pstBuf, acChunk, static_cast<int>(lRead)) < 0)
+            return false;
+    }
+    return lRead == 0;
+}
+
+// json_object_from_fd's own steps (one buffer, reads of 4 KiB, one parse of
+// the whole text), so the tree and the allocations are json-c's; but bounded
+// by ReadCapFile, and whatever json-c reports as failed, the tokener's error
+// code included, gives no tree.
+json_object *ParseCapFile(int iFd) {
+    printbuf *pstBuf = printbuf_new();
+    json_tokener *pstTok = pstBuf != nullptr ? json_tokener_new_ex(JSON_TOKENER_DEFAULT_DEPTH) : nullptr;
+    json_object *pstRoot = nullptr;
+    if (pstTok != nullptr && ReadCapFile(iFd, pstBuf)) {
+        pstRoot = json_tokener_parse_ex(pstTok, pstBuf->buf, printbuf_length(pstBuf));
+        if (pstRoot != nullptr && json_tokener_get_error(pstTok) != json_tokener_success) {
+            json_object_put(pstRoot);
+            pstRoot = nullptr;
+        }
+    }
+    if (pstTok != nullptr) json_tokener_free(pstTok);
+    if (pstBuf != nullptr) printbuf_free(pstBuf);
+    return pstRoot;
+}
+
 }  // namespace
 
 extern "C" DEVCAP_API void CAP_SetRootDir(const char *pcRoot) {
@@ -101,11 +159,7 @@ bool HostPath(const char *pcDevPath, char *pcOut, size_t ulSize) {
     return true;
 }
 
-int FileOpen(const char *pcDevPath) {
-    char acPath[512];
-    if (!HostPath(pcDevPath, acPath, sizeof(acPath))) return -1;
-    return open(acPath, O_RDONLY | O_CLOEXEC);
-}
+int FileOpen(const char *pcDevPath) { return OpenRegular(pcDevPath, LLONG_MAX); }
 
 int FileAccess(const char *pcDevPath) {
     char acPath[512];
@@ -115,26 +169,23 @@ int FileAccess(const char *pcDevPath) {
 
 json_object *JsonFromFile(const char *pcDevPath) {
     if (pcDevPath == nullptr) return nullptr;
-    // What json_object_from_file does after its open.
-    if (int iFd = TakeHeld(pcDevPath); iFd >= 0) {
-        json_object *pstRoot = json_object_from_fd(iFd);
-        close(iFd);
-        return pstRoot;
-    }
-    char acPath[512];
-    if (!HostPath(pcDevPath, acPath, sizeof(acPath))) return nullptr;
-    return json_object_from_file(acPath);
+    int iFd = TakeHeld(pcDevPath);
+    if (iFd < 0) iFd = OpenCapFile(pcDevPath);
+    if (iFd < 0) return nullptr;
+    json_object *pstRoot = ParseCapFile(iFd);
+    close(iFd);
+    return pstRoot;
 }
 
 int FileExists(const char *pcDevPath) {
     if (g_bStartup) {
-        int iFd = FileOpen(pcDevPath);
+        int iFd = OpenCapFile(pcDevPath);
         if (iFd >= 0) {
             if (!Hold(pcDevPath, iFd)) close(iFd);
             return 0;
         }
-        // Not to be opened is not the same as not there (a file without
-        // read permission exists): access decides, as it always did.
+        // Not to be read is not the same as not there (a file without read
+        // permission, a FIFO, a file over the size limit exist): access decides.
     }
     return FileAccess(pcDevPath);
 }
