@@ -36,7 +36,10 @@ void CheckRecord(Report &r, int iInitResult);
 void CallEveryQuery(Report &r);
 
 // The queries that read their source at call time: the serial-number file
-// and the tag's check-code block.
+// (CallSerialQueries), the tag's check-code block (CallCheckCodeQueries), or
+// both.
+void CallSerialQueries(Report &r);
+void CallCheckCodeQueries(Report &r);
 void CallSourceQueries(Report &r);
 
 }  // namespace devcap_check

@@ -3,7 +3,8 @@
 # the fuzz targets. Each installs the Debian packages it needs (as root).
 #
 #   scripts/hardening.sh asan       whole suite under AddressSanitizer + UBSan   (build-asan)
-#   scripts/hardening.sh tsan       concurrency test under ThreadSanitizer       (build-tsan)
+#   scripts/hardening.sh tsan       concurrency tests under ThreadSanitizer      (build-tsan)
+#   scripts/hardening.sh allocfail  start-up with each allocation failed in turn (build-allocfail)
 #   scripts/hardening.sh valgrind   whole suite under valgrind memcheck          (build-vg)
 #   scripts/hardening.sh arm64      cross-build, suite under qemu-aarch64        (build-arm64)
 #   scripts/hardening.sh fuzz       build the fuzz targets, run each for FUZZ_SECONDS (build-fuzz)
@@ -13,7 +14,8 @@
 # Environment: JOBS (default nproc), FUZZ_SECONDS (default 60), FUZZ_PARALLEL
 # (fuzzers run at once, default JOBS), FUZZ_TARGETS (default all nine),
 # <KIND>_BUILD_DIR to use another build directory (e.g. VG_BUILD_DIR=build
-# reuses the plain build: valgrind needs no special compilation).
+# reuses the plain build: valgrind and the allocation sweep need no special
+# compilation).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/deps.sh
@@ -46,14 +48,31 @@ run_asan() {
         ctest --test-dir "$dir" --output-on-failure -j "$JOBS"
 }
 
+# The tests that run threads: queries from many threads after start-up, and
+# start-up from two threads at once.
+TSAN_TESTS=(test_concurrency test_concurrent_startup)
+
 run_tsan() {
     deps_install "${BASE_PACKAGES[@]}"
     local dir=${TSAN_BUILD_DIR:-build-tsan}
-    log "ThreadSanitizer concurrency test in $dir"
+    log "ThreadSanitizer concurrency tests in $dir"
     configure_build "$dir" -DDEVCAP_SANITIZE=thread -DDEVCAP_BUILD_TOOLS=OFF "${SANITIZER_WARNINGS[@]}"
-    cmake --build "$dir" -j "$JOBS" --target test_concurrency
+    cmake --build "$dir" -j "$JOBS" --target "${TSAN_TESTS[@]}"
     TSAN_OPTIONS=${TSAN_OPTIONS:-halt_on_error=1:second_deadlock_stack=1} \
-        ctest --test-dir "$dir" --output-on-failure -R '^test_concurrency$'
+        ctest --test-dir "$dir" --output-on-failure -R "^($(IFS='|'; echo "${TSAN_TESTS[*]}"))\$"
+}
+
+# Every allocation of one start-up failed in turn (tests/test_allocation_failure.cpp):
+# no crash in the library's own frames; prints what json-c did. A plain build
+# (no sanitizer, not under valgrind); an existing build directory is reused
+# as it is configured.
+run_allocfail() {
+    deps_install "${BASE_PACKAGES[@]}"
+    local dir=${ALLOCFAIL_BUILD_DIR:-build-allocfail}
+    log "allocation-failure sweep of start-up in $dir"
+    [ -f "$dir/CMakeCache.txt" ] || configure_build "$dir" -DDEVCAP_BUILD_TOOLS=OFF
+    cmake --build "$dir" -j "$JOBS" --target test_allocation_failure
+    "$dir/tests/test_allocation_failure"
 }
 
 run_valgrind() {
@@ -162,6 +181,7 @@ run_fuzz() {
 case "${1:-}" in
     asan) run_asan ;;
     tsan) run_tsan ;;
+    allocfail) run_allocfail ;;
     valgrind) run_valgrind ;;
     arm64) run_arm64 ;;
     fuzz) run_fuzz ;;
@@ -169,12 +189,13 @@ case "${1:-}" in
     all)
         run_asan
         run_tsan
+        run_allocfail
         run_valgrind
         run_arm64
         run_fuzz
         ;;
     *)
-        sed -n '2,17p' "$0" | sed 's/^# \{0,1\}//'
+        sed -n '2,/^set -euo/p' "$0" | sed -e '$d' -e 's/^# \{0,1\}//'
         exit 2
         ;;
 esac
