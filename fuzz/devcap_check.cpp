@@ -650,7 +650,13 @@ void CheckRecord(Report &r, int iInitResult) {
 }
 
 void CallEveryQuery(Report &r) {
-    IdentityQueries(r);
+    CallIdentityQueries(r);
+    CallOtherQueries(r);
+}
+
+void CallIdentityQueries(Report &r) { IdentityQueries(r); }
+
+void CallOtherQueries(Report &r) {
     BoardTopQueries(r);
     AlarmUartQueries(r);
     OpticsMediaQueries(r);
