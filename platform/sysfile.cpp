@@ -97,7 +97,8 @@ bool ReadCapFile(int iFd, printbuf *pstBuf) {
     ssize_t lRead;
     while ((lRead = read(iFd, acChunk, sizeof(acChunk))) > 0) {
         llTotal += lRead;
-        if (llTotal > CAP_FILE_SIZE_MAX || printbuf_memappend(pstBuf, acChunk, static_cast<int>(lRead)) < 0)
+        if (llTotal > CAP_FILE_SIZE_MAX ||
+            printbuf_memappend(pstBuf, acChunk, static_cast<int>(lRead)) < 0)
             return false;
     }
     return lRead == 0;
@@ -109,7 +110,8 @@ bool ReadCapFile(int iFd, printbuf *pstBuf) {
 // code included, gives no tree.
 json_object *ParseCapFile(int iFd) {
     printbuf *pstBuf = printbuf_new();
-    json_tokener *pstTok = pstBuf != nullptr ? json_tokener_new_ex(JSON_TOKENER_DEFAULT_DEPTH) : nullptr;
+    json_tokener *pstTok =
+        pstBuf != nullptr ? json_tokener_new_ex(JSON_TOKENER_DEFAULT_DEPTH) : nullptr;
     json_object *pstRoot = nullptr;
     if (pstTok != nullptr && ReadCapFile(iFd, pstBuf)) {
         pstRoot = json_tokener_parse_ex(pstTok, pstBuf->buf, printbuf_length(pstBuf));

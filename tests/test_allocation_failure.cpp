@@ -54,8 +54,12 @@ void *__libc_calloc(size_t ulNum, size_t ulSize);
 void *__libc_realloc(void *pPtr, size_t ulSize);
 
 void *malloc(size_t ulSize) { return FailThisOne() ? nullptr : __libc_malloc(ulSize); }
-void *calloc(size_t ulNum, size_t ulSize) { return FailThisOne() ? nullptr : __libc_calloc(ulNum, ulSize); }
-void *realloc(void *pPtr, size_t ulSize) { return FailThisOne() ? nullptr : __libc_realloc(pPtr, ulSize); }
+void *calloc(size_t ulNum, size_t ulSize) {
+    return FailThisOne() ? nullptr : __libc_calloc(ulNum, ulSize);
+}
+void *realloc(void *pPtr, size_t ulSize) {
+    return FailThisOne() ? nullptr : __libc_realloc(pPtr, ulSize);
+}
 }
 #endif
 
@@ -135,7 +139,8 @@ void CatchCrashes() {
     struct sigaction stAction = {};
     stAction.sa_sigaction = OnCrash;
     stAction.sa_flags = SA_SIGINFO;
-    for (int iSignal : {SIGSEGV, SIGBUS, SIGABRT, SIGFPE, SIGILL}) sigaction(iSignal, &stAction, nullptr);
+    for (int iSignal : {SIGSEGV, SIGBUS, SIGABRT, SIGFPE, SIGILL})
+        sigaction(iSignal, &stAction, nullptr);
     const rlimit stNoCore = {0, 0};
     setrlimit(RLIMIT_CORE, &stNoCore);
 }
@@ -162,7 +167,8 @@ Product SweptProduct() {
         "Ecompass": {"Support": true, "Position": ["front", "left", "up"], "I2cInfo": [1, 2, 3]},
         "PTZ": {"DriverBoardType": "DriverGD", "FanGpioCtl": [81, 82], "GlassHeatTempThreshold": [5, 30]},
         "NotAKey": [1, "two", {"three": 3}]})";
-    p.sensors = {{"imx385", R"({"SensorMode": "1080ph"})"}, {"os08a10", R"({"SensorMode": "8m2160pl"})"}};
+    p.sensors = {{"imx385", R"({"SensorMode": "1080ph"})"},
+                 {"os08a10", R"({"SensorMode": "8m2160pl"})"}};
     p.lenses = {{"union_t5183", R"({"FovAngle": 61.5})"}, {"fixed", R"({"FovAngle": 110.0})"}};
     p.patch = R"({"GPSSupport": true, "BallSize": "seven", "LaserDistance": ["1000m", "500m"],
         "PatchIrcutCtl": [[11, 12], [13]],
@@ -172,7 +178,7 @@ Product SweptProduct() {
 
 // What one start-up did with its N-th allocation failed.
 struct Outcome {
-    std::string what;      // the class it falls into
+    std::string what;       // the class it falls into
     bool bLibrary = false;  // a crash whose frame is libdevcap's
 };
 
@@ -205,7 +211,8 @@ Outcome SweepOne(unsigned long ulFailAt, const DevCap &stWant) {
     close(aiPipe[1]);
     std::string report;
     char acBuf[512];
-    for (ssize_t n; (n = read(aiPipe[0], acBuf, sizeof(acBuf))) > 0;) report.append(acBuf, static_cast<size_t>(n));
+    for (ssize_t n; (n = read(aiPipe[0], acBuf, sizeof(acBuf))) > 0;)
+        report.append(acBuf, static_cast<size_t>(n));
     close(aiPipe[0]);
     int iStatus = 0;
     waitpid(pid, &iStatus, 0);
@@ -213,12 +220,14 @@ Outcome SweepOne(unsigned long ulFailAt, const DevCap &stWant) {
     Outcome o;
     if (report.rfind("crash ", 0) == 0) {
         const size_t ulFrame = report.find(' ', 6) + 1;
-        o.what = "crash (" + std::string(strsignal(atoi(report.c_str() + 6))) + ") in " + report.substr(ulFrame);
+        o.what = "crash (" + std::string(strsignal(atoi(report.c_str() + 6))) + ") in " +
+                 report.substr(ulFrame);
         o.bLibrary = report.compare(ulFrame, 9, "libdevcap") == 0;
     } else if (report == "same") {
         o.what = "start-up succeeded, the record as without the failure";
     } else if (report == "differs") {
-        o.what = "start-up succeeded, the record differs (json-c lost a value without reporting it)";
+        o.what =
+            "start-up succeeded, the record differs (json-c lost a value without reporting it)";
     } else if (report.rfind("failed ", 0) == 0) {
         // "failed RESULT [CAP][FUNCTION][LINE] TEXT": the line is left out.
         const size_t ulMsg = report.find(' ', 7) + 1;
@@ -289,8 +298,8 @@ TEST(AllocationFailure, EveryAllocationOfStartUpFailedInTurn) {
     }
     HOST_SetLogSink(nullptr, nullptr);
 
-    printf("json-c %s: one start-up allocates %lu times; failing each allocation in turn:\n", pfnVersion(),
-           ulTotal);
+    printf("json-c %s: one start-up allocates %lu times; failing each allocation in turn:\n",
+           pfnVersion(), ulTotal);
     std::string libraryCrashes;
     for (const auto &[what, c] : classes) {
         printf("  %5lu  %s (N = ", c.count, what.c_str());

@@ -4,10 +4,11 @@
 // no descriptor is left open (nor one closed that another call held). Run
 // under ThreadSanitizer (scripts/hardening.sh tsan) this also proves the
 // calls free of data races.
+#include <string.h>
+
 #include <atomic>
 #include <filesystem>
 #include <functional>
-#include <string.h>
 #include <thread>
 #include <vector>
 
@@ -33,8 +34,9 @@ protected:
     void SetUp() override {
         CapTest::SetUp();
         product.devName = product.folder = "MODEL1@LV";
-        product.index = R"({"version": 2, "board": "B1", "ISP_INFO": [{"sensor": "imx327", "lens": "fixed"},)"
-                        R"( {"sensor": "sc500ai", "lens": ["fixed", "3.6mm"]}]})";
+        product.index =
+            R"({"version": 2, "board": "B1", "ISP_INFO": [{"sensor": "imx327", "lens": "fixed"},)"
+            R"( {"sensor": "sc500ai", "lens": ["fixed", "3.6mm"]}]})";
         product.board = R"({"CameraType": "Dome", "Alarm": {"AlarmInWithGpio": [4, 5]}})";
         product.sensors = {{"imx327", R"({"SensorMode": "1080pl"})"},
                            {"sc500ai", R"({"SensorMode": "5m1944pl"})"}};
@@ -51,9 +53,11 @@ TEST_F(ConcurrentStartUp, TwoThreadsEachGetTheirOwnResult) {
         {"good product", [](Product &) {}},
         {"no dev_name", [](Product &p) { p.devName = ""; }},
         {"index not JSON", [](Product &p) { p.index = "{\"board\": "; }},
-        {"index entry null", [](Product &p) { p.index = R"({"board": "B1", "ISP_INFO": [null]})"; }},
+        {"index entry null",
+         [](Product &p) { p.index = R"({"board": "B1", "ISP_INFO": [null]})"; }},
         {"board missing", [](Product &p) { p.board = ""; }},
-        {"sensor without a name", [](Product &p) { p.index = R"({"board": "B1", "ISP_INFO": [{"lens": "fixed"}]})"; }},
+        {"sensor without a name",
+         [](Product &p) { p.index = R"({"board": "B1", "ISP_INFO": [{"lens": "fixed"}]})"; }},
         {"patch missing", [](Product &p) { p.patch = ""; }},
         {"board not JSON", [](Product &p) { p.board = "[1, 2"; }},
         {"second sensor not JSON", [](Product &p) { p.sensors["sc500ai"] = "{\"SensorMode\""; }},

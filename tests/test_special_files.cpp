@@ -67,7 +67,9 @@ void LimitMemory() {
 #endif
 }
 
-void Append(std::string &out, const void *p, size_t n) { out.append(static_cast<const char *>(p), n); }
+void Append(std::string &out, const void *p, size_t n) {
+    out.append(static_cast<const char *>(p), n);
+}
 
 std::string Serialize(const Outcome &o) {
     std::string out;
@@ -89,7 +91,8 @@ bool Deserialize(const std::string &in, Outcome &o) {
         pos += n;
         return true;
     };
-    if (!take(&o.result, sizeof(o.result)) || !take(&o.bytesRead, sizeof(o.bytesRead))) return false;
+    if (!take(&o.result, sizeof(o.result)) || !take(&o.bytesRead, sizeof(o.bytesRead)))
+        return false;
     for (std::string *ps : {&o.filled, &o.log}) {
         size_t n = 0;
         if (!take(&n, sizeof(n)) || in.size() - pos < n) return false;
@@ -148,8 +151,10 @@ Outcome Isolated(const std::function<Outcome()> &fn) {
     int iStatus = 0;
     waitpid(pid, &iStatus, 0);
     if (!o.failure.empty()) return o;
-    if (WIFSIGNALED(iStatus)) return Failed("killed by signal " + std::to_string(WTERMSIG(iStatus)));
-    if (!Deserialize(in, o)) return Failed("no outcome (exit status " + std::to_string(iStatus) + ")");
+    if (WIFSIGNALED(iStatus))
+        return Failed("killed by signal " + std::to_string(WTERMSIG(iStatus)));
+    if (!Deserialize(in, o))
+        return Failed("no outcome (exit status " + std::to_string(iStatus) + ")");
     return o;
 }
 
@@ -277,7 +282,9 @@ TEST_P(InPlaceOf, SpecialFileIsAFileTheLibraryCannotRead) {
 }
 
 INSTANTIATE_TEST_SUITE_P(SpecialFiles, InPlaceOf, ::testing::ValuesIn(kSlots),
-                         [](const ::testing::TestParamInfo<Slot> &info) { return info.param.name; });
+                         [](const ::testing::TestParamInfo<Slot> &info) {
+                             return info.param.name;
+                         });
 
 // A capability file of CAP_FILE_SIZE_MAX bytes is read as the same file
 // without padding; one byte more and it counts as unreadable, left unread.
@@ -287,7 +294,8 @@ TEST_F(SpecialFiles, CapabilityFileSizeLimit) {
         SCOPED_TRACE(s.name);
         Lay(s);
         std::ifstream in(root.HostPath(s.devPath), std::ios::binary);
-        const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        const std::string text((std::istreambuf_iterator<char>(in)),
+                               std::istreambuf_iterator<char>());
         const Outcome plain = Run(s);
         ASSERT_EQ(plain.result, 0) << plain.log;
 
