@@ -33,6 +33,8 @@ struct json_object;
 #define DEVCAP_FAIL_ALLOCATIONS 1
 #endif
 
+#if DEVCAP_FAIL_ALLOCATIONS
+
 namespace {
 
 bool g_bCounting;
@@ -47,7 +49,6 @@ bool FailThisOne() {
 
 }  // namespace
 
-#if DEVCAP_FAIL_ALLOCATIONS
 extern "C" {
 void *__libc_malloc(size_t ulSize);
 void *__libc_calloc(size_t ulNum, size_t ulSize);
@@ -61,7 +62,6 @@ void *realloc(void *pPtr, size_t ulSize) {
     return FailThisOne() ? nullptr : __libc_realloc(pPtr, ulSize);
 }
 }
-#endif
 
 namespace {
 
@@ -250,9 +250,6 @@ T Resolve(const char *pcName) {
 }
 
 TEST(AllocationFailure, EveryAllocationOfStartUpFailedInTurn) {
-#if !DEVCAP_FAIL_ALLOCATIONS
-    GTEST_SKIP() << "allocations cannot be failed under a sanitizer";
-#else
     // json-c as libdevcap loaded it (this binary links only libdevcap).
     auto pfnVersion = Resolve<const char *(*)()>("json_c_version");
     auto pfnNewObject = Resolve<json_object *(*)()>("json_object_new_object");
@@ -309,7 +306,14 @@ TEST(AllocationFailure, EveryAllocationOfStartUpFailedInTurn) {
     }
     EXPECT_EQ(libraryCrashes, "") << "crashes in libdevcap's own frames";
     EXPECT_EQ(classes.count("fewer allocations than N"), 0u);
-#endif
 }
 
 }  // namespace
+
+#else
+
+TEST(AllocationFailure, EveryAllocationOfStartUpFailedInTurn) {
+    GTEST_SKIP() << "allocations cannot be failed under a sanitizer";
+}
+
+#endif  // DEVCAP_FAIL_ALLOCATIONS
