@@ -140,44 +140,55 @@ void RemoveRoot() {
 
 // Every query answers from the record alone (CAP_GetResolution also from the
 // equipment mode): a record walked before gives the same answers, messages
-// and coverage again. The identity queries are walked every run. The others
-// read neither the paths nor the identity texts (the replay test checks it),
-// so they are walked once per record without those; a later run over such a
-// record folds in that walk's digest. A run that changes only the device or
-// product name (dev_name, the tag) walks the identity queries alone. The walks
-// remembered are a fixed table: one that collides is walked again; a walk
-// with findings is never remembered, so its findings come again every time.
-struct WalkDone {
-    size_t key;
-    uint64_t digest;
-    bool bUsed;
+// and coverage again, so a walk is remembered and a later run over the same
+// record folds in its digest instead. The identity queries are remembered by
+// the whole record; the others, which read neither the paths nor the identity
+// texts (the replay test checks it), by the record without those, so a run
+// that changes only the device or product name (dev_name, the tag) walks the
+// identity queries alone. The walks remembered are a fixed table: one that
+// collides is walked again; a walk with findings is not remembered, so its
+// findings come again every time.
+class Walks {
+public:
+    using Walk = void (*)(devcap_check::Report &);
+    void Run(devcap_check::Report &r, size_t ulKey, Walk pfnWalk) {
+        Done &stDone = m_astDone[ulKey % kSlots];
+        if (stDone.bUsed && stDone.key == ulKey) {
+            r.Fold(stDone.digest);
+            return;
+        }
+        devcap_check::Report w;
+        pfnWalk(w);
+        r.Fold(w.digest);
+        for (const std::string &v : w.violations) r.Fail(v);
+        if (w.Ok()) stDone = {ulKey, w.digest, true};
+    }
+
+private:
+    struct Done {
+        size_t key;
+        uint64_t digest;
+        bool bUsed;
+    };
+    static constexpr size_t kSlots = 1 << 16;
+    Done m_astDone[kSlots] = {};
 };
 
 size_t RecordKey(const DevCap &stRecord, int iEquipment) {
-    static DevCap stKeyed;
-    stKeyed = stRecord;
-    memset(&stKeyed.stCapFiles, 0, sizeof(stKeyed.stCapFiles));
-    memset(stKeyed.stBoardCap.acDevName, 0, sizeof(stKeyed.stBoardCap.acDevName));
-    memset(stKeyed.stBoardCap.acDevParam, 0, sizeof(stKeyed.stBoardCap.acDevParam));
-    memset(stKeyed.stBoardCap.acProductName, 0, sizeof(stKeyed.stBoardCap.acProductName));
-    const std::string_view bytes(reinterpret_cast<const char *>(&stKeyed), sizeof(stKeyed));
+    const std::string_view bytes(reinterpret_cast<const char *>(&stRecord), sizeof(stRecord));
     return std::hash<std::string_view>{}(bytes) ^ (iEquipment != 0 ? 0x9e3779b97f4a7c15u : 0u);
 }
 
 void WalkEveryQuery(devcap_check::Report &r, int iEquipment) {
-    devcap_check::CallIdentityQueries(r);
-    static WalkDone astDone[1 << 16];
-    const size_t ulKey = RecordKey(g_stDevCap, iEquipment);
-    WalkDone &stDone = astDone[ulKey % (sizeof(astDone) / sizeof(astDone[0]))];
-    if (stDone.bUsed && stDone.key == ulKey) {
-        r.Fold(stDone.digest);
-        return;
-    }
-    devcap_check::Report w;
-    devcap_check::CallOtherQueries(w);
-    r.Fold(w.digest);
-    for (const std::string &v : w.violations) r.Fail(v);
-    if (w.Ok()) stDone = {ulKey, w.digest, true};
+    static Walks identity, others;
+    identity.Run(r, RecordKey(g_stDevCap, iEquipment), devcap_check::CallIdentityQueries);
+    static DevCap stKeyed;
+    stKeyed = g_stDevCap;
+    memset(&stKeyed.stCapFiles, 0, sizeof(stKeyed.stCapFiles));
+    memset(stKeyed.stBoardCap.acDevName, 0, sizeof(stKeyed.stBoardCap.acDevName));
+    memset(stKeyed.stBoardCap.acDevParam, 0, sizeof(stKeyed.stBoardCap.acDevParam));
+    memset(stKeyed.stBoardCap.acProductName, 0, sizeof(stKeyed.stBoardCap.acProductName));
+    others.Run(r, RecordKey(stKeyed, iEquipment), devcap_check::CallOtherQueries);
 }
 
 // Start-up on the current files, then the record and every query.
