@@ -35,10 +35,11 @@ json_object *JsonFromFile(const char *pcDevPath);
 int FileExists(const char *pcDevPath);
 
 // A read of a small device file: the count read, 0 or less when reading
-// failed, kNoFile when it cannot be opened or is no regular file (FileOpen). At most ulSize-1 bytes are read;
-// pcBuf is not terminated here. During start-up the first read of a file of
-// at most kKeptReadLen bytes is kept, and a later read of the same file gives
-// the same outcome: the device name and its parameter come from one read.
+// failed, kNoFile when it cannot be opened or is no regular file (FileOpen).
+// At most ulSize-1 bytes are read; pcBuf is not terminated here. During
+// start-up the first read of a file of at most kKeptReadLen bytes is kept, and
+// a later read of the same file gives the same outcome: the device name and
+// its parameter come from one read.
 inline constexpr long kNoFile = -2;
 inline constexpr size_t kKeptReadLen = 64;
 long ReadSmallFile(const char *pcDevPath, char *pcBuf, size_t ulSize);
