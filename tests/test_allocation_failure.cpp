@@ -5,11 +5,13 @@
 // itself and takes every failure json-c reports as a file it cannot read;
 // what json-c does with a failed allocation it does not report, or does not
 // survive, is json-c's own. What must hold: no crash has its first frame
-// outside the C library in libdevcap. The test prints what json-c did, with
-// its version (scripts/hardening.sh allocfail shows it).
+// outside the C library in libdevcap, and no start-up that never ends there.
+// The test prints what json-c did, with its version (scripts/hardening.sh
+// allocfail shows it).
 #include <dlfcn.h>
 #include <errno.h>
 #include <execinfo.h>
+#include <poll.h>
 #include <signal.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -182,6 +184,8 @@ struct Outcome {
     bool bLibrary = false;  // a crash whose frame is libdevcap's
 };
 
+constexpr int kStuckSeconds = 20;
+
 Outcome SweepOne(unsigned long ulFailAt, const DevCap &stWant) {
     int aiPipe[2];
     if (pipe(aiPipe) != 0) return {"pipe failed", false};
@@ -209,10 +213,21 @@ Outcome SweepOne(unsigned long ulFailAt, const DevCap &stWant) {
         _exit(0);
     }
     close(aiPipe[1]);
+    // A child silent for kStuckSeconds is stopped with SIGABRT, so that its
+    // report says where it was (and killed if even that does not come).
     std::string report;
-    char acBuf[512];
-    for (ssize_t n; (n = read(aiPipe[0], acBuf, sizeof(acBuf))) > 0;)
+    bool bStuck = false;
+    for (char acBuf[512];;) {
+        pollfd stPoll = {aiPipe[0], POLLIN, 0};
+        if (poll(&stPoll, 1, kStuckSeconds * 1000) == 0) {
+            kill(pid, bStuck ? SIGKILL : SIGABRT);
+            bStuck = true;
+            continue;
+        }
+        const ssize_t n = read(aiPipe[0], acBuf, sizeof(acBuf));
+        if (n <= 0) break;
         report.append(acBuf, static_cast<size_t>(n));
+    }
     close(aiPipe[0]);
     int iStatus = 0;
     waitpid(pid, &iStatus, 0);
@@ -220,8 +235,9 @@ Outcome SweepOne(unsigned long ulFailAt, const DevCap &stWant) {
     Outcome o;
     if (report.rfind("crash ", 0) == 0) {
         const size_t ulFrame = report.find(' ', 6) + 1;
-        o.what = "crash (" + std::string(strsignal(atoi(report.c_str() + 6))) + ") in " +
-                 report.substr(ulFrame);
+        o.what = (bStuck ? "no answer in " + std::to_string(kStuckSeconds) + " s, stopped"
+                         : "crash (" + std::string(strsignal(atoi(report.c_str() + 6))) + ")") +
+                 " in " + report.substr(ulFrame);
         o.bLibrary = report.compare(ulFrame, 9, "libdevcap") == 0;
     } else if (report == "same") {
         o.what = "start-up succeeded, the record as without the failure";
