@@ -11,7 +11,6 @@
 #include <dlfcn.h>
 #include <errno.h>
 #include <execinfo.h>
-#include <poll.h>
 #include <signal.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -25,6 +24,7 @@
 #include <string>
 #include <vector>
 
+#include "child_process.h"
 #include "fixture.h"
 
 struct json_object;
@@ -187,50 +187,34 @@ struct Outcome {
 constexpr int kStuckSeconds = 20;
 
 Outcome SweepOne(unsigned long ulFailAt, const DevCap &stWant) {
-    int aiPipe[2];
-    if (pipe(aiPipe) != 0) return {"pipe failed", false};
-    const pid_t pid = fork();
-    if (pid == 0) {
-        close(aiPipe[0]);
-        g_iReportFd = aiPipe[1];
-        CatchCrashes();
-        g_acLastError[0] = '\0';
-        g_ulCount = 0;
-        g_ulFailAt = ulFailAt;
-        g_bCounting = true;
-        const int iResult = CAP_CapInit();
-        g_bCounting = false;
-        char acReport[512];
-        int iLen;
-        if (g_ulCount < ulFailAt)
-            iLen = snprintf(acReport, sizeof(acReport), "unreached\n");
-        else if (iResult != 0)
-            iLen = snprintf(acReport, sizeof(acReport), "failed %d %s", iResult, g_acLastError);
-        else
-            iLen = snprintf(acReport, sizeof(acReport), "%s\n",
-                            memcmp(&stWant, &g_stDevCap, sizeof(DevCap)) == 0 ? "same" : "differs");
-        (void)!write(aiPipe[1], acReport, static_cast<size_t>(iLen));
-        _exit(0);
-    }
-    close(aiPipe[1]);
     // A child silent for kStuckSeconds is stopped with SIGABRT, so that its
-    // report says where it was (and killed if even that does not come).
-    std::string report;
-    bool bStuck = false;
-    for (char acBuf[512];;) {
-        pollfd stPoll = {aiPipe[0], POLLIN, 0};
-        if (poll(&stPoll, 1, kStuckSeconds * 1000) == 0) {
-            kill(pid, bStuck ? SIGKILL : SIGABRT);
-            bStuck = true;
-            continue;
-        }
-        const ssize_t n = read(aiPipe[0], acBuf, sizeof(acBuf));
-        if (n <= 0) break;
-        report.append(acBuf, static_cast<size_t>(n));
-    }
-    close(aiPipe[0]);
-    int iStatus = 0;
-    waitpid(pid, &iStatus, 0);
+    // report says where it was.
+    const devcap_test::ChildRun run = devcap_test::RunInChild(
+        [&](int iOutFd) {
+            g_iReportFd = iOutFd;
+            CatchCrashes();
+            g_acLastError[0] = '\0';
+            g_ulCount = 0;
+            g_ulFailAt = ulFailAt;
+            g_bCounting = true;
+            const int iResult = CAP_CapInit();
+            g_bCounting = false;
+            char acReport[512];
+            int iLen;
+            if (g_ulCount < ulFailAt)
+                iLen = snprintf(acReport, sizeof(acReport), "unreached\n");
+            else if (iResult != 0)
+                iLen = snprintf(acReport, sizeof(acReport), "failed %d %s", iResult, g_acLastError);
+            else
+                iLen = snprintf(
+                    acReport, sizeof(acReport), "%s\n",
+                    memcmp(&stWant, &g_stDevCap, sizeof(DevCap)) == 0 ? "same" : "differs");
+            (void)!write(iOutFd, acReport, static_cast<size_t>(iLen));
+        },
+        kStuckSeconds, SIGABRT);
+    std::string report = run.out;
+    const bool bStuck = run.bStuck;
+    const int iStatus = run.status;
     while (!report.empty() && report.back() == '\n') report.pop_back();
     Outcome o;
     if (report.rfind("crash ", 0) == 0) {

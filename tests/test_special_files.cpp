@@ -9,20 +9,18 @@
 // a memory limit, so a library that waits or reads for ever fails the test
 // instead of hanging it or exhausting the machine.
 #include <fcntl.h>
-#include <poll.h>
 #include <signal.h>
 #include <string.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <time.h>
 #include <unistd.h>
 
 #include <fstream>
 #include <functional>
 #include <string>
-#include <vector>
 
+#include "child_process.h"
 #include "fixture.h"
 
 using namespace devcap_test;
@@ -108,53 +106,20 @@ Outcome Failed(const std::string &why) {
     return o;
 }
 
-double Now() {
-    timespec ts;
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) / 1e9;
-}
-
 // Run fn in a child process; its outcome, or why there is none.
 Outcome Isolated(const std::function<Outcome()> &fn) {
-    int aiPipe[2];
-    if (pipe(aiPipe) != 0) return Failed("pipe failed");
-    const pid_t pid = fork();
-    if (pid == 0) {
-        close(aiPipe[0]);
-        LimitMemory();
-        const std::string out = Serialize(fn());
-        for (size_t done = 0; done < out.size();) {
-            const ssize_t n = write(aiPipe[1], out.data() + done, out.size() - done);
-            if (n <= 0) _exit(2);
-            done += static_cast<size_t>(n);
-        }
-        _exit(0);
-    }
-    close(aiPipe[1]);
+    const ChildRun run = RunInChild(
+        [&](int iOutFd) {
+            LimitMemory();
+            if (!WriteAll(iOutFd, Serialize(fn()))) _exit(2);
+        },
+        kDeadlineSeconds, SIGKILL);
+    if (run.bStuck) return Failed("no answer within " + std::to_string(kDeadlineSeconds) + " s");
+    if (WIFSIGNALED(run.status))
+        return Failed("killed by signal " + std::to_string(WTERMSIG(run.status)));
     Outcome o;
-    std::string in;
-    const double dEnd = Now() + kDeadlineSeconds;
-    for (;;) {
-        const int iLeft = static_cast<int>((dEnd - Now()) * 1000);
-        pollfd stPoll = {aiPipe[0], POLLIN, 0};
-        if (iLeft <= 0 || poll(&stPoll, 1, iLeft) == 0) {
-            kill(pid, SIGKILL);
-            o.failure = "no answer within " + std::to_string(kDeadlineSeconds) + " s";
-            break;
-        }
-        char acBuf[65536];
-        const ssize_t n = read(aiPipe[0], acBuf, sizeof(acBuf));
-        if (n <= 0) break;
-        in.append(acBuf, static_cast<size_t>(n));
-    }
-    close(aiPipe[0]);
-    int iStatus = 0;
-    waitpid(pid, &iStatus, 0);
-    if (!o.failure.empty()) return o;
-    if (WIFSIGNALED(iStatus))
-        return Failed("killed by signal " + std::to_string(WTERMSIG(iStatus)));
-    if (!Deserialize(in, o))
-        return Failed("no outcome (exit status " + std::to_string(iStatus) + ")");
+    if (!Deserialize(run.out, o))
+        return Failed("no outcome (exit status " + std::to_string(run.status) + ")");
     return o;
 }
 
