@@ -36,7 +36,12 @@ SANITIZER_WARNINGS=(-DCMAKE_C_FLAGS=-Wno-maybe-uninitialized -DCMAKE_CXX_FLAGS=-
 configure_build() {  # dir, cmake options...
     local dir=$1
     shift
-    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    # A new directory is built with debug information; a reused one (such as
+    # the release build of scripts/test.sh) keeps its type, so that only what
+    # the options change is built again.
+    local type=()
+    [ -f "$dir/CMakeCache.txt" ] || type=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+    cmake -S . -B "$dir" -G Ninja ${type[@]+"${type[@]}"} "$@" >/dev/null
 }
 
 run_asan() {
