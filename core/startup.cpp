@@ -1,4 +1,5 @@
 // CAP_CapInit: clear the record, settle who the device is, run the stages.
+#include <pthread.h>
 #include <string.h>
 
 #include <utility>
@@ -60,10 +61,21 @@ int RunStages(cap::Site site, std::index_sequence<I...>) {
     (void)((iRet = RunStage<I>(site), iRet == 0) && ...);
     return iRet;
 }
+// Start-up calls run one at a time: while one holds this, it has the record
+// and its held files to itself.
+pthread_mutex_t g_stInitLock = PTHREAD_MUTEX_INITIALIZER;
+
+struct InitLock {
+    InitLock() { pthread_mutex_lock(&g_stInitLock); }
+    ~InitLock() { pthread_mutex_unlock(&g_stInitLock); }
+    InitLock(const InitLock &) = delete;
+    InitLock &operator=(const InitLock &) = delete;
+};
 
 }  // namespace
 
 extern "C" DEVCAP_API int CAP_CapInit(void) {
+    InitLock stLock;  // first in, last out: the held files close before it goes
     cap_ResetRecord();
     LOG_SetLevel(cap::kLogModule, cap::kLogDebug);
     // Each file start-up needs is opened once: a file found to exist stays

@@ -1,14 +1,19 @@
 #!/usr/bin/env bash
-# Assemble the starting corpus of every fuzz target under OUT/<input>/:
+# Assemble the starting corpus of each fuzz target under OUT/<input>/:
 # the hand-written seeds (fuzz/seeds/<input>/), the saved failing inputs
 # (fuzz/regressions/<input>/), and every matching file of the example device
 # trees (examples/rootfs/...): hardware indexes, board, sensor, lens and patch
 # files, dev_name and sn files, and the two blocks of each tag image.
-#   fuzz/build_corpus.sh build-fuzz/corpus
+# Files already in OUT/<input>/ (what earlier fuzzing found) stay.
+#   fuzz/build_corpus.sh OUT_DIR INPUT...
+# scripts/hardening.sh passes the inputs the build lists (build-fuzz/fuzz/inputs.txt).
 set -euo pipefail
+out=${1:?usage: build_corpus.sh OUT_DIR INPUT...}
+out=$(realpath -m "$out")
+shift
+inputs="$*"
+[ -n "$inputs" ] || { echo "usage: build_corpus.sh OUT_DIR INPUT..." >&2; exit 2; }
 cd "$(dirname "$0")/.."
-out=${1:?usage: build_corpus.sh OUT_DIR}
-inputs="index board sensor lens patch tag_identity tag_check dev_name sn"
 
 for input in $inputs; do
     mkdir -p "$out/$input"

@@ -686,7 +686,13 @@ void CheckRecord(Report &r, int iInitResult) {
 }
 
 void CallEveryQuery(Report &r) {
-    IdentityQueries(r);
+    CallIdentityQueries(r);
+    CallOtherQueries(r);
+}
+
+void CallIdentityQueries(Report &r) { IdentityQueries(r); }
+
+void CallOtherQueries(Report &r) {
     BoardTopQueries(r);
     AlarmUartQueries(r);
     OpticsMediaQueries(r);
@@ -696,7 +702,7 @@ void CallEveryQuery(Report &r) {
     LedPatchQueries(r);
 }
 
-void CallSourceQueries(Report &r) {
+void CallSerialQueries(Report &r) {
     for (int n : {1, 2, 10, 20, 21, 32, 33, 64, 65535}) {
         Buf<char> b(static_cast<size_t>(n));
         int v = CAP_GetSerialNum(b.p(), static_cast<unsigned short>(n));
@@ -711,7 +717,9 @@ void CallSourceQueries(Report &r) {
     int iZero = CAP_GetSerialNum(z.p(), 0);
     Expect(r, iZero < 0, "CAP_GetSerialNum", 0, "size 0 accepted");
     Expect(r, z.GuardIntact(), "CAP_GetSerialNum", 0, "size 0 wrote");
+}
 
+void CallCheckCodeQueries(Report &r) {
     for (int n : {-1, 0, 1, 2, 16, 32, 64, 4096, 4097, 5000}) {
         Buf<char> b(n > 0 ? static_cast<size_t>(n) : 0);
         int v = CAP_GetCheckCode(b.p(), n);
@@ -722,6 +730,11 @@ void CallSourceQueries(Report &r) {
         if (v == 0) r.Fold(b.bytes.data(), static_cast<size_t>(n));
     }
     Expect(r, CAP_GetCheckCode(nullptr, 16) == -2, "CAP_GetCheckCode", 16, "null not -2");
+}
+
+void CallSourceQueries(Report &r) {
+    CallSerialQueries(r);
+    CallCheckCodeQueries(r);
 }
 
 }  // namespace devcap_check

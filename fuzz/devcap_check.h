@@ -35,8 +35,18 @@ void CheckRecord(Report &r, int iInitResult);
 // folded into the digest, so two runs over one record give the same digest.
 void CallEveryQuery(Report &r);
 
+// The same walk in its two parts, in this order: the identity, index and
+// path queries (device name and parameter, product name and folder, board
+// type, index version, ISP folders), and all the others, which read neither
+// the record's paths nor its device name, parameter or product name.
+void CallIdentityQueries(Report &r);
+void CallOtherQueries(Report &r);
+
 // The queries that read their source at call time: the serial-number file
-// and the tag's check-code block.
+// (CallSerialQueries), the tag's check-code block (CallCheckCodeQueries), or
+// both.
+void CallSerialQueries(Report &r);
+void CallCheckCodeQueries(Report &r);
 void CallSourceQueries(Report &r);
 
 }  // namespace devcap_check

@@ -33,13 +33,15 @@ inline constexpr Input kAllInputs[] = {Input::kIndex,       Input::kBoard,    In
 const char *InputName(Input in);
 bool InputFromName(const std::string &name, Input *pIn);
 
-// Lay out a complete product under a fresh temporary root (once per process),
-// point the library and the stand-in platform at it, and silence the log
-// (messages are still formatted). Returns the root.
+// Lay out a complete product under a fresh temporary root, on a tmpfs when
+// there is one (once per process), point the library and the stand-in
+// platform at it, and silence the log (messages are still formatted); put
+// back the base product's file of any input a run left fuzzed. Returns the root.
 const std::string &Setup();
 
-// Write the bytes as the input, run its path, check everything; the input's
-// file is restored to the base product's afterwards.
+// Write the bytes as the input, run its path, check everything. The file
+// stays as written until a run of another input (or Setup) puts it back, so
+// a fuzz target, which runs one input, writes one file a run.
 devcap_check::Report Run(Input in, const uint8_t *pData, size_t ulSize);
 
 }  // namespace devcap_fuzz

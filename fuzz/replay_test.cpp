@@ -89,6 +89,29 @@ TEST(FuzzHarness, CheckerReportsABrokenRecord) {
     ASSERT_EQ(CAP_CapInit(), 0);
 }
 
+// The harness walks the queries other than the identity queries once per
+// record without its paths and identity texts: no such query may answer
+// from them.
+TEST(FuzzHarness, OtherQueriesReadNeitherPathsNorIdentityTexts) {
+    devcap_fuzz::Setup();
+    ASSERT_EQ(CAP_CapInit(), 0);
+    devcap_check::Report before;
+    devcap_check::CallOtherQueries(before);
+    CapFiles &stFiles = g_stDevCap.stCapFiles;
+    for (char *pcPath : {stFiles.acBoardPath, stFiles.aacSensorPath[0], stFiles.aacSensorPath[1],
+                         stFiles.aacLensPath[0], stFiles.aacLensPath[1], stFiles.acPatchPath,
+                         stFiles.acHardwareIndexPath})
+        strcpy(pcPath, "/elsewhere/cap.json");
+    strcpy(g_stDevCap.stBoardCap.acDevName, "OTHER-MODEL@Q");
+    strcpy(g_stDevCap.stBoardCap.acDevParam, "Q");
+    strcpy(g_stDevCap.stBoardCap.acProductName, "OTHER-PRODUCT");
+    devcap_check::Report after;
+    devcap_check::CallOtherQueries(after);
+    EXPECT_TRUE(before.Ok()) << before.Text();
+    EXPECT_EQ(before.digest, after.digest);
+    ASSERT_EQ(CAP_CapInit(), 0);
+}
+
 INSTANTIATE_TEST_SUITE_P(AllInputs, FuzzReplay, ::testing::ValuesIn(devcap_fuzz::kAllInputs),
                          [](const auto &info) { return std::string(devcap_fuzz::InputName(info.param)); });
 

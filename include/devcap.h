@@ -452,8 +452,14 @@ extern DEVCAP_API PatchCap *g_pstPatchCap;
 /* ------------------------------------------------------------------------ */
 
 /* Fill the record: identity, hardware index, paths, board, sensors, lenses,
- * patch. 0, or the code of the first stage that failed. */
+ * patch. 0, or the code of the first stage that failed. Calls from several
+ * threads at once run one after another, each on descriptors of its own.
+ * A query that runs while a call fills the record is the caller's concern:
+ * queries belong after CAP_CapInit has returned. */
 DEVCAP_API int CAP_CapInit(void);
+
+/* Largest capability file read, in bytes; a larger one counts as unreadable. */
+#define CAP_FILE_SIZE_MAX (1024 * 1024)
 
 /* Host conveniences for tools and tests, which run the library on a copy of
  * a camera's file system; camera firmware never calls them. Call them before

@@ -1,7 +1,10 @@
 #include "sysfile.h"
 
 #include <fcntl.h>
+#include <json-c/printbuf.h>
+#include <limits.h>
 #include <string.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "devcap.h"
@@ -19,6 +22,7 @@ bool g_bDevNameOverride;
 struct HeldFile {
     char acPath[CAP_PATH_LEN];  // the device path, as stored in the record
     int iFd;
+    long long llSize;           // as fstat gave it
     bool bHeld;                 // false: free, or taken by its parser
 };
 struct KeptRead {
@@ -39,12 +43,14 @@ void ReleaseHeld() {
     g_bKept = false;
 }
 
-// The descriptor held for a device path, now the caller's; -1 when none.
-int TakeHeld(const char *pcDevPath) {
+// The descriptor held for a device path, now the caller's, and its size;
+// -1 when none.
+int TakeHeld(const char *pcDevPath, long long *pllSize) {
     if (!g_bStartup) return -1;
     for (HeldFile &stHeld : g_astHeld) {
         if (stHeld.bHeld && strcmp(stHeld.acPath, pcDevPath) == 0) {
             stHeld.bHeld = false;
+            *pllSize = stHeld.llSize;
             return stHeld.iFd;
         }
     }
@@ -52,17 +58,81 @@ int TakeHeld(const char *pcDevPath) {
 }
 
 // Hold an open descriptor for a later TakeHeld; false when it cannot be held.
-bool Hold(const char *pcDevPath, int iFd) {
+bool Hold(const char *pcDevPath, int iFd, long long llSize) {
     if (strlen(pcDevPath) >= CAP_PATH_LEN) return false;
     for (HeldFile &stHeld : g_astHeld) {
         if (!stHeld.bHeld) {
             strcpy(stHeld.acPath, pcDevPath);
             stHeld.iFd = iFd;
+            stHeld.llSize = llSize;
             stHeld.bHeld = true;
             return true;
         }
     }
     return false;
+}
+
+// An opened device path and its size, kept only when it is a regular file
+// of at most llMaxSize bytes. Opening never waits (O_NONBLOCK: a FIFO without
+// a writer opens at once) and makes no terminal the host's (O_NOCTTY); the
+// descriptor is not inherited by programs the host runs (O_CLOEXEC).
+int OpenRegular(const char *pcDevPath, long long llMaxSize, long long *pllSize) {
+    char acPath[512];
+    if (!cap::HostPath(pcDevPath, acPath, sizeof(acPath))) return -1;
+    int iFd = open(acPath, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (iFd < 0) return -1;
+    struct stat stStat;
+    if (fstat(iFd, &stStat) != 0 || !S_ISREG(stStat.st_mode) ||
+        static_cast<long long>(stStat.st_size) > llMaxSize) {
+        close(iFd);
+        return -1;
+    }
+    *pllSize = stStat.st_size;
+    return iFd;
+}
+
+int OpenCapFile(const char *pcDevPath, long long *pllSize) {
+    return OpenRegular(pcDevPath, CAP_FILE_SIZE_MAX, pllSize);
+}
+
+// The whole file into the buffer, 4 KiB a read, as json-c reads it. A file of
+// a known size is read up to that size, which spares the read that would find
+// its end; one that reports no size (a file of /proc) is read to its end.
+// Reading on past CAP_FILE_SIZE_MAX (a file that grows, or never ends) gives
+// false, as a read that fails does.
+bool ReadCapFile(int iFd, long long llSize, printbuf *pstBuf) {
+    char acChunk[4096];
+    long long llTotal = 0;
+    while (llSize == 0 || llTotal < llSize) {
+        const ssize_t lRead = read(iFd, acChunk, sizeof(acChunk));
+        if (lRead <= 0) return lRead == 0;
+        llTotal += lRead;
+        if (llTotal > CAP_FILE_SIZE_MAX ||
+            printbuf_memappend(pstBuf, acChunk, static_cast<int>(lRead)) < 0)
+            return false;
+    }
+    return true;
+}
+
+// json_object_from_fd's own steps (one buffer, reads of 4 KiB, one parse of
+// the whole text), so the tree and the allocations are json-c's; but bounded
+// by ReadCapFile, and whatever json-c reports as failed, the tokener's error
+// code included, gives no tree.
+json_object *ParseCapFile(int iFd, long long llSize) {
+    printbuf *pstBuf = printbuf_new();
+    json_tokener *pstTok =
+        pstBuf != nullptr ? json_tokener_new_ex(JSON_TOKENER_DEFAULT_DEPTH) : nullptr;
+    json_object *pstRoot = nullptr;
+    if (pstTok != nullptr && ReadCapFile(iFd, llSize, pstBuf)) {
+        pstRoot = json_tokener_parse_ex(pstTok, pstBuf->buf, printbuf_length(pstBuf));
+        if (pstRoot != nullptr && json_tokener_get_error(pstTok) != json_tokener_success) {
+            json_object_put(pstRoot);
+            pstRoot = nullptr;
+        }
+    }
+    if (pstTok != nullptr) json_tokener_free(pstTok);
+    if (pstBuf != nullptr) printbuf_free(pstBuf);
+    return pstRoot;
 }
 
 }  // namespace
@@ -102,9 +172,8 @@ bool HostPath(const char *pcDevPath, char *pcOut, size_t ulSize) {
 }
 
 int FileOpen(const char *pcDevPath) {
-    char acPath[512];
-    if (!HostPath(pcDevPath, acPath, sizeof(acPath))) return -1;
-    return open(acPath, O_RDONLY | O_CLOEXEC);
+    long long llSize;
+    return OpenRegular(pcDevPath, LLONG_MAX, &llSize);
 }
 
 int FileAccess(const char *pcDevPath) {
@@ -115,26 +184,25 @@ int FileAccess(const char *pcDevPath) {
 
 json_object *JsonFromFile(const char *pcDevPath) {
     if (pcDevPath == nullptr) return nullptr;
-    // What json_object_from_file does after its open.
-    if (int iFd = TakeHeld(pcDevPath); iFd >= 0) {
-        json_object *pstRoot = json_object_from_fd(iFd);
-        close(iFd);
-        return pstRoot;
-    }
-    char acPath[512];
-    if (!HostPath(pcDevPath, acPath, sizeof(acPath))) return nullptr;
-    return json_object_from_file(acPath);
+    long long llSize = 0;
+    int iFd = TakeHeld(pcDevPath, &llSize);
+    if (iFd < 0) iFd = OpenCapFile(pcDevPath, &llSize);
+    if (iFd < 0) return nullptr;
+    json_object *pstRoot = ParseCapFile(iFd, llSize);
+    close(iFd);
+    return pstRoot;
 }
 
 int FileExists(const char *pcDevPath) {
     if (g_bStartup) {
-        int iFd = FileOpen(pcDevPath);
+        long long llSize;
+        int iFd = OpenCapFile(pcDevPath, &llSize);
         if (iFd >= 0) {
-            if (!Hold(pcDevPath, iFd)) close(iFd);
+            if (!Hold(pcDevPath, iFd, llSize)) close(iFd);
             return 0;
         }
-        // Not to be opened is not the same as not there (a file without
-        // read permission exists): access decides, as it always did.
+        // Not to be read is not the same as not there (a file without read
+        // permission, a FIFO, a file over the size limit exist): access decides.
     }
     return FileAccess(pcDevPath);
 }

@@ -4,12 +4,6 @@
 #include "checks/checks.h"
 #include "devcap.h"
 
-// The robustness work puts this limit in devcap.h; until it is there the
-// library's limit is written here.
-#ifndef CAP_FILE_SIZE_MAX
-#define CAP_FILE_SIZE_MAX (1024 * 1024)
-#endif
-
 namespace devcap_tool::lint {
 
 namespace {
