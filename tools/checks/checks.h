@@ -22,7 +22,6 @@ struct CapFile {
     std::string strDevPath;  // as the device names it: "/usr/bin/P/hardwareindex.json"
     std::string strRel;      // relative to the root: "usr/bin/P/hardwareindex.json"
     bool bExists = false;
-    bool bLoaded = false;    // json and judgements are there
     JsonFile json;           // read when it exists
     // What the device makes of its values, as the model judges them (when
     // the device reads the file and it holds an object), in file order: each

@@ -20,8 +20,8 @@ namespace devcap_tool::lint {
 
 namespace {
 
-// Every capability file of the tree that a product reads, read once while
-// products need it.
+// Every capability file of the tree that a product reads, read once, and
+// kept while products may read it.
 class TreeFiles {
 public:
     TreeFiles(const std::string &strRoot, bool bAbsentKeys)
@@ -34,29 +34,16 @@ public:
             slot->enKind = enKind;
             slot->strDevPath = strDevPath;
             slot->strRel = strDevPath.substr(1);
-        }
-        if (!slot->bLoaded) {
             ReadCapFile(m_strRoot + strDevPath, m_bAbsentKeys, *slot);
-            slot->bLoaded = true;
         }
         return slot.get();
     }
-    // A file no product reads again (a product's own): its text and
-    // judgements go, what it is stays.
-    void Unload(const std::string &strDevPath) {
-        auto it = m_files.find(strDevPath);
-        if (it == m_files.end()) return;
-        CapFile &file = *it->second;
-        file.json = JsonFile{};
-        file.judgements = {};
-        file.bLoaded = false;
+    // A file no other product reads (a product's own) goes.
+    void Drop(const CapFile *pFile) {
+        if (pFile != nullptr) m_files.erase(pFile->strDevPath);
     }
 
     const std::map<std::string, std::unique_ptr<CapFile>> &All() const { return m_files; }
-    const CapFile *Find(const std::string &strDevPath) const {
-        auto it = m_files.find(strDevPath);
-        return it != m_files.end() ? it->second.get() : nullptr;
-    }
 
 private:
     std::string m_strRoot;
@@ -103,6 +90,8 @@ private:
     // (at these device paths) and those they lead to.
     Product Start(const std::string &strName, const std::string &strIndex, const std::string &strPatch);
     const std::vector<Finding> &FileFindings(const CapFile &file, FileContext stContext);
+    // A product's own file, once the product is checked: it and its findings go.
+    void Forget(const CapFile *pFile);
     void Keep(const Finding &f);
 
     const Options &m_opts;
@@ -111,6 +100,8 @@ private:
     Folders m_folders;
     Session m_session;
     std::map<std::pair<const CapFile *, FileContext>, std::vector<Finding>> m_fileFindings;
+    // The products that lack their index or patch file, for the file-name check.
+    std::vector<std::string> m_lacking;
     // Each finding once: by path, line, column, check and message.
     std::map<std::tuple<std::string, int, int, std::string, std::string>, Finding> m_kept;
 };
@@ -172,7 +163,10 @@ void Linter::Keep(const Finding &f) {
 
 void Linter::Run(const std::string &strName, bool bIfIndex, LintResult &result) {
     const std::string strIndex = DevPathOf(FileKind::kIndex, strName), strPatch = DevPathOf(FileKind::kPatch, strName);
-    if (bIfIndex && !m_files.Get(FileKind::kIndex, strIndex)->bExists) return;
+    if (const CapFile *pIndex = m_files.Get(FileKind::kIndex, strIndex); bIfIndex && !pIndex->bExists) {
+        Forget(pIndex);
+        return;
+    }
     Product p = Start(strName, strIndex, strPatch);
     FindingSink sink;
     for (const CapFile *pf : p.Files()) {
@@ -195,26 +189,28 @@ void Linter::Run(const std::string &strName, bool bIfIndex, LintResult &result) 
     summary.pFailedStage = p.pFailedStage;
     for (const CapFile *pf : p.Files()) summary.files.push_back(pf->strRel);
     result.products.push_back(std::move(summary));
-    m_files.Unload(strIndex);
-    m_files.Unload(strPatch);
+    const CapFile *pIndex = m_files.Get(FileKind::kIndex, strIndex), *pPatch = m_files.Get(FileKind::kPatch, strPatch);
+    if (!pIndex->bExists || !pPatch->bExists) m_lacking.push_back(strName);
+    Forget(pIndex);
+    Forget(pPatch);
+}
+
+void Linter::Forget(const CapFile *pFile) {
+    for (bool bRead : {false, true}) m_fileFindings.erase({pFile, FileContext{bRead}});
+    m_files.Drop(pFile);
 }
 
 void Linter::CheckTree(LintResult &result, bool bWholeTree) {
     // Product folders are listed where the device lacks a file: a name
     // nearly right may explain it.
-    std::vector<std::string> products, scan, parts;
-    for (const ProductSummary &p : result.products) {
-        products.push_back(p.strName);
-        const CapFile *pIndex = m_files.Find(DevPathOf(FileKind::kIndex, p.strName));
-        const CapFile *pPatch = m_files.Find(DevPathOf(FileKind::kPatch, p.strName));
-        if (pIndex == nullptr || !pIndex->bExists || pPatch == nullptr || !pPatch->bExists) scan.push_back(p.strName);
-    }
+    std::vector<std::string> products, parts;
+    for (const ProductSummary &p : result.products) products.push_back(p.strName);
     std::sort(products.begin(), products.end());
     for (const auto &[strDevPath, pFile] : m_files.All())
         if (pFile->enKind != FileKind::kIndex && pFile->enKind != FileKind::kPatch && pFile->bExists)
             parts.push_back(strDevPath.substr(0, strDevPath.rfind('/')));
     FindingSink sink;
-    CheckFileNames(m_folders, products, scan, parts, bWholeTree, sink);
+    CheckFileNames(m_folders, products, m_lacking, parts, bWholeTree, sink);
     for (const Finding &f : sink.All()) Keep(f);
 }
 
