@@ -182,18 +182,12 @@ void DiffVsFloor(benchmark::State &state, const Trees *pTrees) {
 int main(int argc, char **argv) {
     std::string strTree = DEVCAP_BENCH_TREE;
     int iCopies = 200;
-    std::vector<char *> args;
-    for (int i = 0; i < argc; ++i) {
-        if (strncmp(argv[i], "--root=", 7) == 0)
-            strTree = argv[i] + 7;
-        else if (strncmp(argv[i], "--copies=", 9) == 0)
-            iCopies = std::max(1, atoi(argv[i] + 9));
-        else
-            args.push_back(argv[i]);
-    }
-    int iArgc = static_cast<int>(args.size());
-    benchmark::Initialize(&iArgc, args.data());
-    if (benchmark::ReportUnrecognizedArguments(iArgc, args.data())) return 2;
+    auto TakeOwn = [&](const char *pcArg) {
+        if (strncmp(pcArg, "--copies=", 9) != 0) return false;
+        iCopies = std::max(1, atoi(pcArg + 9));
+        return true;
+    };
+    if (!bench::TakeArguments(argc, argv, &strTree, TakeOwn)) return 2;
 
     bench::SetLogMode(bench::LogMode::kDiscard);
     Trees trees;
