@@ -3,8 +3,8 @@
 // `devcap diff OLD NEW` of two trees of many products against its floor:
 // json-c alone parsing, product by product, the files each product's
 // start-up reads in both trees. Both trees are made from TREE (default: the
-// example tree) with each product folder copied N times (default 200: 1,000
-// products from the five examples). The new tree differs as a release does:
+// example tree) with each product folder copied N times (default 200: 1,200
+// products from the example tree's six). The new tree differs as a release does:
 // every tenth product has "PoeSupport" turned over in its patch file, one
 // product is gone and one is new.
 //
