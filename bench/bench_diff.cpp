@@ -3,8 +3,8 @@
 // `devcap diff OLD NEW` of two trees of many products against its floor:
 // json-c alone parsing, product by product, the files each product's
 // start-up reads in both trees. Both trees are made from TREE (default: the
-// example tree) with each product folder copied N times (default 200: 1,000
-// products from the five examples). The new tree differs as a release does:
+// example tree) with each product folder copied N times (default 200: 1,200
+// products from the example tree's six). The new tree differs as a release does:
 // every tenth product has "PoeSupport" turned over in its patch file, one
 // product is gone and one is new.
 //
@@ -182,18 +182,12 @@ void DiffVsFloor(benchmark::State &state, const Trees *pTrees) {
 int main(int argc, char **argv) {
     std::string strTree = DEVCAP_BENCH_TREE;
     int iCopies = 200;
-    std::vector<char *> args;
-    for (int i = 0; i < argc; ++i) {
-        if (strncmp(argv[i], "--root=", 7) == 0)
-            strTree = argv[i] + 7;
-        else if (strncmp(argv[i], "--copies=", 9) == 0)
-            iCopies = std::max(1, atoi(argv[i] + 9));
-        else
-            args.push_back(argv[i]);
-    }
-    int iArgc = static_cast<int>(args.size());
-    benchmark::Initialize(&iArgc, args.data());
-    if (benchmark::ReportUnrecognizedArguments(iArgc, args.data())) return 2;
+    auto TakeOwn = [&](const char *pcArg) {
+        if (strncmp(pcArg, "--copies=", 9) != 0) return false;
+        iCopies = std::max(1, atoi(pcArg + 9));
+        return true;
+    };
+    if (!bench::TakeArguments(argc, argv, &strTree, TakeOwn)) return 2;
 
     bench::SetLogMode(bench::LogMode::kDiscard);
     Trees trees;

@@ -112,21 +112,16 @@ private:
 int main(int argc, char **argv) {
     std::string tree = DEVCAP_BENCH_TREE;
     int iInstructionRounds = 0;
-    std::vector<char *> args;
-    for (int i = 0; i < argc; ++i) {
-        if (strncmp(argv[i], "--root=", 7) == 0) {
-            tree = argv[i] + 7;
-        } else if (strcmp(argv[i], "--instructions") == 0) {
+    auto TakeOwn = [&](const char *pcArg) {
+        if (strcmp(pcArg, "--instructions") == 0)
             iInstructionRounds = 10;
-        } else if (strncmp(argv[i], "--instructions=", 15) == 0) {
-            iInstructionRounds = atoi(argv[i] + 15) > 0 ? atoi(argv[i] + 15) : 10;
-        } else {
-            args.push_back(argv[i]);
-        }
-    }
-    int iArgc = static_cast<int>(args.size());
-    benchmark::Initialize(&iArgc, args.data());
-    if (benchmark::ReportUnrecognizedArguments(iArgc, args.data())) return 2;
+        else if (strncmp(pcArg, "--instructions=", 15) == 0)
+            iInstructionRounds = atoi(pcArg + 15) > 0 ? atoi(pcArg + 15) : 10;
+        else
+            return false;
+        return true;
+    };
+    if (!bench::TakeArguments(argc, argv, &tree, TakeOwn)) return 2;
 
     bench::SetLogMode(bench::LogMode::kDiscard);
     std::vector<bench::Product> products = bench::DiscoverProducts(tree);

@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <json-c/json.h>
 #include <stdlib.h>
+#include <string.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -17,6 +18,19 @@
 namespace fs = std::filesystem;
 
 namespace bench {
+
+bool TakeArguments(int argc, char **argv, std::string *pTree, const std::function<bool(const char *)> &own) {
+    std::vector<char *> args;
+    for (int i = 0; i < argc; ++i) {
+        if (strncmp(argv[i], "--root=", 7) == 0)
+            *pTree = argv[i] + 7;
+        else if (i == 0 || !own(argv[i]))
+            args.push_back(argv[i]);
+    }
+    int iArgc = static_cast<int>(args.size());
+    benchmark::Initialize(&iArgc, args.data());
+    return !benchmark::ReportUnrecognizedArguments(iArgc, args.data());
+}
 
 namespace {
 

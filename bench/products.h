@@ -4,6 +4,7 @@
 // its files exactly as it would on the device.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,11 @@ struct Product {
     std::vector<std::string> files;  // host paths of every file start-up parses, in order
     int initResult = 0;              // CAP_CapInit's result on this product
 };
+
+// A benchmark's command line: --root=TREE sets *pTree, own() takes the
+// program's own options (true for a word it knows), Google Benchmark the
+// rest. False, with its message, when an argument is nobody's.
+bool TakeArguments(int argc, char **argv, std::string *pTree, const std::function<bool(const char *)> &own);
 
 // Every product folder (holding hardwareindex.json) under TREE/usr/bin, each
 // with its own device root under a temporary directory. Start-up is run once

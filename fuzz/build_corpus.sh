@@ -23,31 +23,33 @@ for input in $inputs; do
     done
 done
 
-# Example trees: name each copy after its path so that equal file names of
-# different products do not collide.
-add() {  # input, file
-    local name
-    name=$(echo "${2#examples/}" | tr '/' '_')
-    cp -f "$2" "$out/$1/ex_$name"
+# Example trees: each copy named after its path, so that equal file names of
+# different products do not collide; inputs not asked for are passed over.
+add() {  # input, file[, offset: the tag's 4096-byte block there instead of the whole file]
+    [ -d "$out/$1" ] || return 0
+    local copy
+    copy="$out/$1/ex_$(echo "${2#examples/}" | tr '/' '_')"
+    if [ -n "${3:-}" ]; then
+        tail -c +$(($3 + 1)) "$2" | head -c 4096 >"$copy"
+    else
+        cp -f "$2" "$copy"
+    fi
 }
-if [ -d examples ]; then
-    while IFS= read -r -d '' f; do
-        case "$(basename "$f")" in
-            hardwareindex.json) add index "$f" ;;
-            cap_board.json) add board "$f" ;;
-            cap_sensor.json) add sensor "$f" ;;
-            cap_lens.json) add lens "$f" ;;
-            cap_patch.json) add patch "$f" ;;
-            dev_name) add dev_name "$f" ;;
-            sn) add sn "$f" ;;
-            mtd2 | mmcblk0p2)
-                name=$(echo "${f#examples/}" | tr '/' '_')
-                head -c 4096 "$f" >"$out/tag_identity/ex_$name"
-                tail -c +4097 "$f" | head -c 4096 >"$out/tag_check/ex_$name"
-                ;;
-        esac
-    done < <(find examples -type f -print0)
-fi
+while IFS= read -r -d '' f; do
+    case "$(basename "$f")" in
+        hardwareindex.json) add index "$f" ;;
+        cap_board.json) add board "$f" ;;
+        cap_sensor.json) add sensor "$f" ;;
+        cap_lens.json) add lens "$f" ;;
+        cap_patch.json) add patch "$f" ;;
+        dev_name) add dev_name "$f" ;;
+        sn) add sn "$f" ;;
+        mtd2 | mmcblk0p2)
+            add tag_identity "$f" 0
+            add tag_check "$f" 4096
+            ;;
+    esac
+done < <(find examples -type f -print0)
 
 for input in $inputs; do
     echo "corpus $input: $(find "$out/$input" -type f | wc -l) files"

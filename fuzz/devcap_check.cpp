@@ -221,6 +221,36 @@ void TextOut(Report &r, const char *fn, F f, std::initializer_list<int> sizes, b
     }
 }
 
+// A grid of GPIOs (rows by columns): the count of a row's GPIOs, one cell,
+// and the copy of the first rows by the first columns. -4 outside the grid;
+// a copy in range writes nothing past rows x columns, and refuses null.
+template <typename N, typename C, typename M>
+void Grid(Report &r, const char *numFn, N num, const char *cellFn, C cell, const char *mulFn, M mul, int iRows,
+          int iCols) {
+    for (int i : Indices()) {
+        int v = num(i);
+        r.Fold(v);
+        if (i >= 0 && i < iRows) Expect(r, v >= 0 && v <= iCols, numFn, i, "count past the columns");
+        else Expect(r, v == -4, numFn, i, "accepted");
+        for (int j : {-1, 0, 3, 4, 9, 10, 11}) {
+            int w = cell(i, j);
+            r.Fold(w);
+            if (i < 0 || i >= iRows || j < 0 || j >= iCols) Expect(r, w == -4, cellFn, i * 100LL + j, "accepted");
+        }
+    }
+    for (int a : {-1, 0, 1, iRows, iRows + 1})
+        for (int g : {-1, 0, 1, iCols, iCols + 1}) {
+            bool ok = a >= 1 && a <= iRows && g >= 1 && g <= iCols;
+            Buf<int> b(ok ? static_cast<size_t>(a * g) : 0);
+            int v = mul(a, g, b.p());
+            r.Fold(v);
+            Expect(r, ok ? v == 0 : v == -4, mulFn, a * 100 + g, "wrong answer");
+            Expect(r, b.GuardIntact(), mulFn, a * 100 + g, "wrote past the caller's buffer");
+            if (ok) r.Fold(b.bytes.data(), static_cast<size_t>(a * g) * sizeof(int));
+            Expect(r, mul(a, g, nullptr) == -2, mulFn, a * 100 + g, "null not -2");
+        }
+}
+
 const std::initializer_list<int> kSizes = {0, 1, 2, 5, 9, 10, 11, 12, 20, 40, 63, 64, 65, 200};
 
 template <typename F>
@@ -371,50 +401,10 @@ void AlarmUartQueries(Report &r) {
 void OpticsMediaQueries(Report &r) {
     Value(r, CAP_GetIrisNum());
     SlotEnum(r, "CAP_GetIrisType", CAP_GetIrisType, 4, kIris, -4);
-    for (int i : Indices()) {
-        int v = CAP_GetIrisCtlGpioNum(i);
-        r.Fold(v);
-        if (i >= 0 && i < 4) Expect(r, v >= 0 && v <= 4, "CAP_GetIrisCtlGpioNum", i, "count past 4");
-        else Expect(r, v == -4, "CAP_GetIrisCtlGpioNum", i, "accepted");
-        for (int j : {-1, 0, 3, 4, 9, 10}) {
-            int w = CAP_GetIrisCtlWithGpio(i, j);
-            r.Fold(w);
-            if (i < 0 || i >= 4 || j < 0 || j >= 4)
-                Expect(r, w == -4, "CAP_GetIrisCtlWithGpio", i * 100LL + j, "accepted");
-        }
-        int u = CAP_GetIrcutCtlGpioNum(i);
-        r.Fold(u);
-        if (i >= 0 && i < 4) Expect(r, u >= 0 && u <= 10, "CAP_GetIrcutCtlGpioNum", i, "count past 10");
-        else Expect(r, u == -4, "CAP_GetIrcutCtlGpioNum", i, "accepted");
-        for (int j : {-1, 0, 3, 9, 10, 11}) {
-            int w = CAP_GetIrcutCtlWithGpio(i, j);
-            r.Fold(w);
-            if (i < 0 || i >= 4 || j < 0 || j >= 10)
-                Expect(r, w == -4, "CAP_GetIrcutCtlWithGpio", i * 100LL + j, "accepted");
-        }
-    }
-    for (int a : {-1, 0, 1, 4, 5})
-        for (int g : {-1, 0, 1, 4, 5}) {
-            bool ok = a >= 1 && a <= 4 && g >= 1 && g <= 4;
-            Buf<int> b(ok ? static_cast<size_t>(a * g) : 0);
-            int v = CAP_GetIrisCtlWithGpioMul(a, g, b.p());
-            r.Fold(v);
-            Expect(r, ok ? v == 0 : v == -4, "CAP_GetIrisCtlWithGpioMul", a * 100 + g, "wrong answer");
-            Expect(r, b.GuardIntact(), "CAP_GetIrisCtlWithGpioMul", a * 100 + g, "wrote past the caller's buffer");
-            if (ok) r.Fold(b.bytes.data(), static_cast<size_t>(a * g) * sizeof(int));
-            Expect(r, CAP_GetIrisCtlWithGpioMul(a, g, nullptr) == -2, "CAP_GetIrisCtlWithGpioMul", a * 100 + g, "null not -2");
-        }
-    for (int a : {-1, 0, 1, 4, 5})
-        for (int g : {-1, 0, 1, 10, 11}) {
-            bool ok = a >= 1 && a <= 4 && g >= 1 && g <= 10;
-            Buf<int> b(ok ? static_cast<size_t>(a * g) : 0);
-            int v = CAP_GetIrcutCtlWithGpioMul(a, g, b.p());
-            r.Fold(v);
-            Expect(r, ok ? v == 0 : v == -4, "CAP_GetIrcutCtlWithGpioMul", a * 100 + g, "wrong answer");
-            Expect(r, b.GuardIntact(), "CAP_GetIrcutCtlWithGpioMul", a * 100 + g, "wrote past the caller's buffer");
-            if (ok) r.Fold(b.bytes.data(), static_cast<size_t>(a * g) * sizeof(int));
-            Expect(r, CAP_GetIrcutCtlWithGpioMul(a, g, nullptr) == -2, "CAP_GetIrcutCtlWithGpioMul", a * 100 + g, "null not -2");
-        }
+    Grid(r, "CAP_GetIrisCtlGpioNum", CAP_GetIrisCtlGpioNum, "CAP_GetIrisCtlWithGpio", CAP_GetIrisCtlWithGpio,
+         "CAP_GetIrisCtlWithGpioMul", CAP_GetIrisCtlWithGpioMul, 4, 4);
+    Grid(r, "CAP_GetIrcutCtlGpioNum", CAP_GetIrcutCtlGpioNum, "CAP_GetIrcutCtlWithGpio", CAP_GetIrcutCtlWithGpio,
+         "CAP_GetIrcutCtlWithGpioMul", CAP_GetIrcutCtlWithGpioMul, 4, 10);
     Value(r, CAP_GetIrcutNum());
     SlotEnum(r, "CAP_GetIrcutType", CAP_GetIrcutType, 4, kIrcut, -4);
     Value(r, CAP_GetVideoOutNum());

@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <iterator>
 #include <string_view>
 
 #include "devcap.h"
@@ -37,30 +38,35 @@ const char kSensor[] = R"({"SensorMode": "1080pl"})";
 const char kLens[] = R"({"FovAngle": 92.5})";
 const char kPatch[] = R"({"PoeSupport": true, "BallSize": "six"})";
 
+// Where each input lives and what its file holds in the base product, one
+// row an input in the order of the build's list (checked below).
 struct Place {
     Input in;
-    const char *name;
-    const char *devPath;  // the file the input lives in
+    const char *devPath;  // the file the input lives in (the tag: /dev/mtd2 at 0, at 4096)
     const char *base;     // its content in the base product
 };
 
-const Place kPlaces[] = {
-    {Input::kIndex, "index", "/usr/bin/FUZZ/hardwareindex.json", kIndex},
-    {Input::kBoard, "board", "/usr/bin/hardware/board/FZB1/cap_board.json", kBoard},
-    {Input::kSensor, "sensor", "/usr/bin/hardware/sensor/imx327/cap_sensor.json", kSensor},
-    {Input::kLens, "lens", "/usr/bin/hardware/lens/fixed/cap_lens.json", kLens},
-    {Input::kPatch, "patch", "/usr/bin/FUZZ/cap_patch.json", kPatch},
-    {Input::kTagIdentity, "tag_identity", "/dev/mtd2", kIdentity},
-    {Input::kTagCheck, "tag_check", "/dev/mtd2", kCheck},
-    {Input::kDevName, "dev_name", "/tmp/sysinfo/dev_name", kDevName},
-    {Input::kSerial, "sn", "/tmp/sysinfo/sn", kSerial},
+constexpr Place kPlaces[] = {
+    {Input::kIndex, "/usr/bin/FUZZ/hardwareindex.json", kIndex},
+    {Input::kBoard, "/usr/bin/hardware/board/FZB1/cap_board.json", kBoard},
+    {Input::kSensor, "/usr/bin/hardware/sensor/imx327/cap_sensor.json", kSensor},
+    {Input::kLens, "/usr/bin/hardware/lens/fixed/cap_lens.json", kLens},
+    {Input::kPatch, "/usr/bin/FUZZ/cap_patch.json", kPatch},
+    {Input::kTagIdentity, "/dev/mtd2", kIdentity},
+    {Input::kTagCheck, "/dev/mtd2", kCheck},
+    {Input::kDevName, "/tmp/sysinfo/dev_name", kDevName},
+    {Input::kSn, "/tmp/sysinfo/sn", kSerial},
 };
 
-const Place &PlaceOf(Input in) {
-    for (const Place &p : kPlaces)
-        if (p.in == in) return p;
-    abort();
+constexpr bool PlacesFollowTheList() {
+    if (std::size(kPlaces) != std::size(kAllInputs)) return false;
+    for (size_t i = 0; i < std::size(kPlaces); ++i)
+        if (kPlaces[i].in != kAllInputs[i]) return false;
+    return true;
 }
+static_assert(PlacesFollowTheList(), "one place for each input of DEVCAP_FUZZ_INPUTS, in its order");
+
+const Place &PlaceOf(Input in) { return kPlaces[static_cast<size_t>(in)]; }
 
 std::string g_root;
 Input g_enChanged;   // an input whose file holds fuzzed bytes, if g_bChanged
@@ -201,15 +207,13 @@ void InitAndCheck(devcap_check::Report &r, int iEquipment) {
 
 }  // namespace
 
-const char *InputName(Input in) { return PlaceOf(in).name; }
-
-bool InputFromName(const std::string &name, Input *pIn) {
-    for (const Place &p : kPlaces)
-        if (name == p.name) {
-            *pIn = p.in;
-            return true;
-        }
-    return false;
+const char *InputName(Input in) {
+    static const char *const kNames[] = {
+#define DEVCAP_FUZZ_NAME(enumerator, name) name,
+        DEVCAP_FUZZ_INPUTS(DEVCAP_FUZZ_NAME)
+#undef DEVCAP_FUZZ_NAME
+    };
+    return kNames[static_cast<size_t>(in)];
 }
 
 namespace {
@@ -251,7 +255,7 @@ devcap_check::Report Run(Input in, const uint8_t *pData, size_t ulSize) {
     devcap_check::Report r;
     WriteOnly(in, pData, ulSize);
     switch (in) {
-        case Input::kSerial:
+        case Input::kSn:
             devcap_check::CallSerialQueries(r);
             break;
         case Input::kTagCheck:

@@ -9,29 +9,27 @@
 #include <string>
 
 #include "devcap_check.h"
+#include "inputs.h"
 
 namespace devcap_fuzz {
 
+// The inputs with a fuzz target, in the order of the build's list
+// (DEVCAP_FUZZ_INPUTS in fuzz/CMakeLists.txt, written to inputs.h). The short
+// name of an input names its target fuzz_<name>, its saved inputs
+// fuzz/regressions/<name>/ and its seeds fuzz/seeds/<name>/.
 enum class Input {
-    kIndex,        // /usr/bin/FUZZ/hardwareindex.json
-    kBoard,        // /usr/bin/hardware/board/FZB1/cap_board.json
-    kSensor,       // /usr/bin/hardware/sensor/imx327/cap_sensor.json
-    kLens,         // /usr/bin/hardware/lens/fixed/cap_lens.json
-    kPatch,        // /usr/bin/FUZZ/cap_patch.json
-    kTagIdentity,  // identity block of the tag, offset 0 of /dev/mtd2
-    kTagCheck,     // check-code block of the tag, offset 4096 of /dev/mtd2
-    kDevName,      // /tmp/sysinfo/dev_name
-    kSerial,       // /tmp/sysinfo/sn
+#define DEVCAP_FUZZ_ENUMERATOR(enumerator, name) enumerator,
+    DEVCAP_FUZZ_INPUTS(DEVCAP_FUZZ_ENUMERATOR)
+#undef DEVCAP_FUZZ_ENUMERATOR
 };
 
-inline constexpr Input kAllInputs[] = {Input::kIndex,       Input::kBoard,    Input::kSensor,
-                                       Input::kLens,        Input::kPatch,    Input::kTagIdentity,
-                                       Input::kTagCheck,    Input::kDevName,  Input::kSerial};
+inline constexpr Input kAllInputs[] = {
+#define DEVCAP_FUZZ_MEMBER(enumerator, name) Input::enumerator,
+    DEVCAP_FUZZ_INPUTS(DEVCAP_FUZZ_MEMBER)
+#undef DEVCAP_FUZZ_MEMBER
+};
 
-// The short name of an input: the fuzz target is fuzz_<name>, its saved
-// inputs live in fuzz/regressions/<name>/ and its seeds in fuzz/seeds/<name>/.
 const char *InputName(Input in);
-bool InputFromName(const std::string &name, Input *pIn);
 
 // Lay out a complete product under a fresh temporary root, on a tmpfs when
 // there is one (once per process), point the library and the stand-in

@@ -43,7 +43,7 @@ void ReleaseHeld() {
     g_bKept = false;
 }
 
-// The descriptor held for a device path, now the caller's, and its size;
+// The descriptor held for a device path, handed over to the caller, and its size;
 // -1 when none.
 int TakeHeld(const char *pcDevPath, long long *pllSize) {
     if (!g_bStartup) return -1;

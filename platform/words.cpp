@@ -7,8 +7,10 @@ namespace cap {
 
 const void *FindRow(Rows stRows, const char *pcText) {
     const char *pcRow = static_cast<const char *>(stRows.pvFirst);
+    // The first characters compared in place: most rows differ there, and
+    // start-up searches a table for every key it reads.
     for (unsigned int i = 0; i < stRows.uiNum; ++i, pcRow += stRows.uiStride)
-        if (strcmp(pcRow, pcText) == 0) return pcRow;
+        if (pcRow[0] == pcText[0] && strcmp(pcRow, pcText) == 0) return pcRow;
     return nullptr;
 }
 

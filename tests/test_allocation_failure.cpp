@@ -278,7 +278,7 @@ TEST(AllocationFailure, EveryAllocationOfStartUpFailedInTurn) {
     const unsigned long ulTotal = g_ulCount;
     static DevCap stWant;
     stWant = g_stDevCap;
-    (void)backtrace(reinterpret_cast<void **>(g_acLastError), 1);  // loads the unwinder now
+    (void)backtrace(reinterpret_cast<void **>(g_acLastError), 1);  // loads the unwinder before any allocation fails
 
     struct Class {
         unsigned long count = 0;

@@ -35,7 +35,7 @@ unsigned int MatchSilently(const char *pcVal) {
     return cap::Match<"null text!\n", "", kSilent>(kSite, pcVal);
 }
 
-// Whole texts only: no prefix, no longer text, no other case; the empty word
+// Whole texts only: no prefix, no text running past a word, no other case; the empty word
 // is a word like any other, and a member of 255 survives its byte.
 TEST_F(PlatformHelpersTest, WordsMatchWholeTextsOnly) {
     EXPECT_EQ(Match("ab"), 3u);

@@ -66,4 +66,16 @@ bool ParseOptions(const std::vector<std::string> &args, Options *pstOpts, std::v
     return true;
 }
 
+std::optional<int> ParseCommandLine(const std::vector<std::string> &args, const char *pcUsage, Options *pstOpts,
+                                    std::vector<std::string> *pRest, ExtraOption pfnExtra, void *pUser,
+                                    bool bNumbersAreWords) {
+    bool bHelp = false;
+    if (!ParseOptions(args, pstOpts, pRest, &bHelp, pfnExtra, pUser, bNumbersAreWords)) return kExitUsage;
+    if (bHelp) {
+        fputs(pcUsage, stdout);
+        return kExitOk;
+    }
+    return std::nullopt;
+}
+
 }  // namespace devcap_tool

@@ -1,6 +1,7 @@
 // The command line every command shares: common options and exit statuses.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,5 +22,12 @@ using ExtraOption = bool (*)(const std::string &strWord, void *pUser);
 bool ParseOptions(const std::vector<std::string> &args, Options *pstOpts, std::vector<std::string> *pRest,
                   bool *pbHelp, ExtraOption pfnExtra = nullptr, void *pUser = nullptr,
                   bool bNumbersAreWords = false);
+
+// A command's line: ParseOptions, and -h/--help printing pcUsage. Gives the
+// exit status when the command is done with (kExitOk after the usage,
+// kExitUsage after a bad option), nothing when it goes on.
+std::optional<int> ParseCommandLine(const std::vector<std::string> &args, const char *pcUsage, Options *pstOpts,
+                                    std::vector<std::string> *pRest, ExtraOption pfnExtra = nullptr,
+                                    void *pUser = nullptr, bool bNumbersAreWords = false);
 
 }  // namespace devcap_tool

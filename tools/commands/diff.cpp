@@ -284,12 +284,7 @@ bool DiffTrees(const Options &opts, const std::vector<std::string> &rest, std::v
 int CmdDiff(const std::vector<std::string> &args) {
     Options opts;
     std::vector<std::string> rest;
-    bool bHelp = false;
-    if (!ParseOptions(args, &opts, &rest, &bHelp)) return kExitUsage;
-    if (bHelp) {
-        fputs(kDiffUsage, stdout);
-        return kExitOk;
-    }
+    if (auto iExit = ParseCommandLine(args, kDiffUsage, &opts, &rest)) return *iExit;
     std::vector<ProductDiff> diffs;
     Head head;
     if (!(RootGiven(args) ? DiffPair(opts, rest, &diffs, &head) : DiffTrees(opts, rest, &diffs, &head)))

@@ -93,12 +93,7 @@ void DumpText(const QueryAnswers &qa, size_t ulArg, size_t *pulNext, const std::
 int CmdDump(const std::vector<std::string> &args) {
     Options opts;
     std::vector<std::string> rest;
-    bool bHelp = false;
-    if (!ParseOptions(args, &opts, &rest, &bHelp)) return kExitUsage;
-    if (bHelp) {
-        fputs(kDumpUsage, stdout);
-        return kExitOk;
-    }
+    if (auto iExit = ParseCommandLine(args, kDumpUsage, &opts, &rest)) return *iExit;
     if (!rest.empty()) {
         fprintf(stderr, "devcap dump: unexpected argument '%s'\n", rest[0].c_str());
         return kExitUsage;

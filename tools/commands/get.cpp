@@ -156,13 +156,8 @@ std::string RefusedWith(const Answer &a) {
 int CmdGet(const std::vector<std::string> &args) {
     Options opts;
     std::vector<std::string> rest;
-    bool bHelp = false;
     GetFlags flags;
-    if (!ParseOptions(args, &opts, &rest, &bHelp, TakeGetOption, &flags, true)) return kExitUsage;
-    if (bHelp) {
-        fputs(kGetUsage, stdout);
-        return kExitOk;
-    }
+    if (auto iExit = ParseCommandLine(args, kGetUsage, &opts, &rest, TakeGetOption, &flags, true)) return *iExit;
     if (flags.bList) return ListQueries(opts.bJson);
     if (rest.empty()) {
         fprintf(stderr, "devcap get: which query? (devcap get --list)\n");

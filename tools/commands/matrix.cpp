@@ -167,12 +167,7 @@ int CmdMatrix(const std::vector<std::string> &args) {
     std::vector<std::string> words, rest;
     if (!TakeMatrixOptions(args, &mo, &words)) return kExitUsage;
     Options opts;
-    bool bHelp = false;
-    if (!ParseOptions(words, &opts, &rest, &bHelp)) return kExitUsage;
-    if (bHelp) {
-        fputs(kMatrixUsage, stdout);
-        return kExitOk;
-    }
+    if (auto iExit = ParseCommandLine(words, kMatrixUsage, &opts, &rest)) return *iExit;
     if (opts.bDevice) return Usage("--device does not apply: each product is started by its own name");
     static const std::map<std::string, Format> kFormats = {
         {"csv", Format::kCsv}, {"md", Format::kMarkdown}, {"json", Format::kJson}, {"html", Format::kHtml}};

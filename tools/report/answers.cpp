@@ -47,16 +47,20 @@ void AnswerJson(JsonOut &out, const std::string &strKey, const Answer &a) {
     out.EndObject();
 }
 
-void StartupJson(JsonOut &out, const StartupOutcome &st, const std::string &strKey) {
-    out.BeginObject(strKey);
-    out.Int("result", st.iResult);
-    if (st.pstStage != nullptr) {
-        out.Int("stage", st.pstStage->iNumber);
-        out.String("stageName", st.pstStage->pcWhat);
+void StageJson(JsonOut &out, int iResult, const Stage *pstStage) {
+    out.Int("result", iResult);
+    if (pstStage != nullptr) {
+        out.Int("stage", pstStage->iNumber);
+        out.String("stageName", pstStage->pcWhat);
     } else {
         out.Null("stage");
         out.Null("stageName");
     }
+}
+
+void StartupJson(JsonOut &out, const StartupOutcome &st, const std::string &strKey) {
+    out.BeginObject(strKey);
+    StageJson(out, st.iResult, st.pstStage);
     out.BeginArray("errors");
     for (const std::string &strError : st.errors) out.String("", strError);
     out.EndArray();

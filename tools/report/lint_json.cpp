@@ -1,4 +1,5 @@
 // lint's report as one JSON document, for CI.
+#include "report/answers.h"
 #include "report/lint_report.h"
 
 namespace devcap_tool {
@@ -21,14 +22,7 @@ std::string LintJson(const lint::LintResult &r, const std::string &strRoot, bool
         out.BeginObject();
         out.String("product", p.strName);
         out.BeginObject("startup");
-        out.Int("result", p.iInitRc);
-        if (p.pFailedStage != nullptr) {
-            out.Int("stage", p.pFailedStage->iNumber);
-            out.String("stageName", p.pFailedStage->pcWhat);
-        } else {
-            out.Null("stage");
-            out.Null("stageName");
-        }
+        StageJson(out, p.iInitRc, p.pFailedStage);
         out.EndObject();
         StringArray(out, "files", p.files);
         out.EndObject();

@@ -16,7 +16,7 @@ protected:
         ToolTest::SetUp();
         // The tool as the command line names it, started the way the tests start it.
         m_strTool = m_strTmp + "/devcap";
-        std::ofstream(m_strTool) << "#!/bin/sh\nexec " DEVCAP_TOOL_RUNNER + Quote(kTool) + " \"$@\"\n";
+        std::ofstream(m_strTool) << "#!/bin/sh\nexec " + ToolCommand() + " \"$@\"\n";
         ASSERT_EQ(system(("chmod +x " + Quote(m_strTool)).c_str()), 0);
     }
     // The words offered for the last of the words (the tool's name comes first).

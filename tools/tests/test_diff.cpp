@@ -22,14 +22,15 @@ protected:
     void Change(const std::string &strDevPath, const std::string &strFrom, const std::string &strTo) const {
         std::string s = ReadFile(Root() + strDevPath);
         size_t ulAt = s.find(strFrom);
-        ASSERT_NE(ulAt, std::string::npos) << strDevPath << " no longer holds " << strFrom;
+        ASSERT_NE(ulAt, std::string::npos) << strDevPath << " does not hold " << strFrom;
         Write(strDevPath, s.replace(ulAt, strFrom.size(), strTo));
     }
     void Remove(const std::string &strDevPath) const {
         ASSERT_EQ(system(("rm -r " + Quote(Root() + strDevPath)).c_str()), 0);
     }
     // A release of the example tree: an alarm board with four more inputs,
-    // a product gone, one new, one that no longer starts and one that does.
+    // a product gone, one new, one that fails start-up only in the release and
+    // one that fails it only in the examples.
     void MakeRelease() const {
         CopyExamples();
         Change("/usr/bin/hardware/board/bullet-hi3516dv300/cap_board.json", "\"AlarmInWithGpio\": [17, 18]",

@@ -78,8 +78,8 @@ protected:
 
 TEST_F(ReadmeExamplesTest, RunAsWrittenOnTheExampleTree) {
     const std::vector<Example> examples = ReadmeExamples();
-    // Quick start, the example tree and matrix: a README that no longer
-    // matches the pattern above must not pass by running nothing.
+    // Quick start, the example tree and matrix: a README whose commands miss
+    // the pattern above must not pass by running nothing.
     EXPECT_GE(examples.size(), 5u);
     size_t nShown = 0;
     for (const Example &e : examples) {

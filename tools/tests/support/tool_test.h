@@ -37,6 +37,14 @@ inline std::string Quote(const std::string &s) {
     return r + "'";
 }
 
+// The shell command that starts the built tool: behind the runner of a cross
+// or valgrind build (DEVCAP_TOOL_RUNNER, which ctest sets from the build's
+// emulator, each word quoted), or alone.
+inline std::string ToolCommand() {
+    const char *pcRunner = getenv("DEVCAP_TOOL_RUNNER");
+    return std::string(pcRunner != nullptr ? pcRunner : "") + Quote(kTool);
+}
+
 inline bool Has(const std::string &text, const std::string &part) { return text.find(part) != std::string::npos; }
 
 // A message of the library (a constant of platform/messages.h) as a log
@@ -71,7 +79,7 @@ protected:
     void TearDown() override { (void)!system(("rm -rf " + Quote(m_strTmp)).c_str()); }
 
     Result Run(const Args &args) const {
-        std::string strCmd = DEVCAP_TOOL_RUNNER + Quote(kTool), strOut = m_strTmp + "/out", strErr = m_strTmp + "/err";
+        std::string strCmd = ToolCommand(), strOut = m_strTmp + "/out", strErr = m_strTmp + "/err";
         for (const std::string &a : args) strCmd.append(" ").append(Quote(a));
         int iRaw = system((strCmd + " >" + Quote(strOut) + " 2>" + Quote(strErr)).c_str());
         return {WIFEXITED(iRaw) ? WEXITSTATUS(iRaw) : -1, ReadFile(strOut), ReadFile(strErr)};
